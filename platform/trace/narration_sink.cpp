@@ -1,0 +1,122 @@
+#include "trace/narration_sink.h"
+
+#include <cinttypes>
+
+#include "text/utf.h"
+
+namespace ce::trace {
+
+namespace {
+
+std::string Quote(const Value* v) {
+    if (!v || v->kind != Value::Kind::Text) return "\"\"";
+    std::u16string shown;
+    for (char16_t c : v->text) {
+        if (c == 0) shown += u"\\0";
+        else if (c == u'\n') shown += u"\\n";
+        else shown += c;
+    }
+    return "\"" + text::ToUtf8(shown) + "\"";
+}
+
+std::string Num(const Value* v) {
+    if (!v) return "?";
+    if (v->kind == Value::Kind::Number) return std::to_string(v->number);
+    if (v->kind == Value::Kind::Bool) return v->flag ? "yes" : "no";
+    return "?";
+}
+
+std::string HexNum(const Value* v) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%08" PRIX64, v ? static_cast<uint64_t>(v->number) & 0xFFFFFFFFu : 0);
+    return buffer;
+}
+
+std::string Bytes(const Value* v) {
+    if (!v || v->kind != Value::Kind::Bytes) return "none";
+    static const char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    size_t end = v->bytes.size();
+    while (end > 0 && v->bytes[end - 1] == 0) --end;  // trailing zeros are summed up
+    for (size_t i = 0; i < end; ++i) {
+        hex += kDigits[v->bytes[i] >> 4];
+        hex += kDigits[v->bytes[i] & 15];
+    }
+    if (end < v->bytes.size()) hex += (hex.empty() ? "" : " ") + std::string("+ ") + std::to_string(v->bytes.size() - end) + " zero bytes";
+    return hex.empty() ? "(empty)" : hex;
+}
+
+}  // namespace
+
+NarrationSink::~NarrationSink() {
+    Flush();
+    if (out_ != stdout && out_ != stderr) std::fclose(out_);
+}
+
+std::string NarrationSink::Line(const Event& e) {
+    auto f = [&](const char* name) { return e.Find(name); };
+    const std::string& ev = e.ev;
+    if (ev == "dialog")
+        return "the dialog " + Quote(f("caption")) + " (template " + Num(f("id")) + ") opens at " + Num(f("x")) +
+               "," + Num(f("y")) + ", " + Num(f("width")) + "x" + Num(f("height")) + " pixels";
+    if (ev == "setText") return "control " + Num(f("id")) + " shows " + Quote(f("text"));
+    if (ev == "focus") return "the focus is on control " + Num(f("id"));
+    if (ev == "setIcon") return std::string("the dialog's ") + (f("big") && f("big")->flag ? "big" : "small") + " icon is set";
+    if (ev == "user") {
+        std::string action = f("action") ? text::ToUtf8(f("action")->text) : "?";
+        std::string line = "> the user: " + action;
+        if (f("id")) line += " " + Num(f("id"));
+        if (f("text")) line += " " + Quote(f("text"));
+        if (f("ms")) line += " " + Num(f("ms")) + " ms";
+        return line;
+    }
+    if (ev == "messageBox")
+        return "a message box " + Quote(f("caption")) + " says " + Quote(f("text"));
+    if (ev == "dismiss") return "the message box is dismissed";
+    if (ev == "CreateFileW")
+        return "open " + Quote(f("name")) + (Num(f("handle")) == "-1" ? ": no such driver" : ": handle " + Num(f("handle")));
+    if (ev == "DeviceIoControl") {
+        std::string line = "request " + HexNum(f("code")) + " to " +
+                           (f("device") && f("device")->kind == Value::Kind::Text ? Quote(f("device")) : std::string("no driver"));
+        if (f("in") && f("in")->kind == Value::Kind::Bytes) line += ", in " + Bytes(f("in"));
+        if (f("out") && f("out")->kind == Value::Kind::Bytes) line += ", out " + Bytes(f("out"));
+        return line + (Num(f("result")) == "1" ? ": accepted" : ": refused");
+    }
+    if (ev == "CloseHandle") return "close handle " + Num(f("handle")) + (Num(f("result")) == "1" ? "" : ": not open");
+    if (ev == "KernelIoControl")
+        return "HAL request " + HexNum(f("code")) + (Num(f("result")) == "1" ? ": accepted" : ": refused");
+    if (ev == "suspend") return "the terminal suspends";
+    if (ev == "Sleep") return "the program waits " + Num(f("ms")) + " ms";
+    if (ev == "endDialog") return "the dialog ends with " + Num(f("result"));
+    if (ev == "destroy") return "the dialog " + Num(f("id")) + " is gone";
+    if (ev == "stored") return "the terminal stores the device ID " + Bytes(f("id"));
+    if (ev == "leftOpen") return "! the script ended with " + (f("what") ? text::ToUtf8(f("what")->text) : "?") + " open";
+    if (ev == "scriptError") return "! script line " + Num(f("line")) + ": " + (f("error") ? text::ToUtf8(f("error")->text) : "");
+    if (ev == "exit") return "the program ends with exit code " + Num(f("code"));
+    return "";
+}
+
+void NarrationSink::FlushDebug() {
+    if (debug_.empty()) return;
+    Value text = Value::Text(debug_);
+    std::fprintf(out_, "%7" PRId64 " ms  debug output %s\n", debugTime_, Quote(&text).c_str());
+    debug_.clear();
+}
+
+void NarrationSink::Write(const Event& event) {
+    if (event.ev == "debug") {
+        if (debug_.empty()) debugTime_ = event.t;
+        if (const Value* v = event.Find("text")) debug_ += v->text;
+        return;
+    }
+    FlushDebug();
+    std::string line = Line(event);
+    if (!line.empty()) std::fprintf(out_, "%7" PRId64 " ms  %s\n", event.t, line.c_str());
+}
+
+void NarrationSink::Flush() {
+    FlushDebug();
+    std::fflush(out_);
+}
+
+}  // namespace ce::trace

@@ -1,0 +1,28 @@
+// A readable account of a run: what the user saw and did, and what the
+// program asked of the terminal, one line an event.
+#pragma once
+#include <cstdio>
+#include <string>
+
+#include "trace/transcript.h"
+
+namespace ce::trace {
+
+class NarrationSink : public Sink {
+public:
+    explicit NarrationSink(std::FILE* out) : out_(out) {}
+    ~NarrationSink() override;
+    void Write(const Event& event) override;
+    void Flush() override;
+
+    // The line for one event; empty for events told together with others.
+    static std::string Line(const Event& event);
+
+private:
+    void FlushDebug();
+    std::FILE* out_;
+    std::u16string debug_;  // consecutive debug output, told as one line
+    int64_t debugTime_ = 0;
+};
+
+}  // namespace ce::trace

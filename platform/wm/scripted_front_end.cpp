@@ -1,0 +1,30 @@
+#include "wm/scripted_front_end.h"
+
+namespace ce {
+
+ScriptedFrontEnd::ScriptedFrontEnd(std::vector<UserAction> actions, std::FILE* errors,
+                                   std::string errorPrefix)
+    : actions_(std::move(actions)), errors_(errors), prefix_(std::move(errorPrefix)) {}
+
+UserAction ScriptedFrontEnd::NextAction(const WindowManager&) {
+    if (stopped_ || next_ >= actions_.size()) return UserAction{};
+    return actions_[next_++];
+}
+
+void ScriptedFrontEnd::Rejected(const UserAction& action, const std::string& why) {
+    if (errors_)
+        std::fprintf(errors_, "%sscript line %d: %s: %s; the run stops\n", prefix_.c_str(), action.line,
+                     UserAction::Name(action.kind), why.c_str());
+    stopped_ = true;
+    failed_ = true;
+}
+
+void ScriptedFrontEnd::LeftOpen(const std::string& what) {
+    // After a stop every open window closes this way; the stop was reported already.
+    if (errors_ && !stopped_)
+        std::fprintf(errors_, "%sthe script ended with %s still open; closing it as Cancel would\n",
+                     prefix_.c_str(), what.c_str());
+    failed_ = true;
+}
+
+}  // namespace ce

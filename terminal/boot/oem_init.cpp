@@ -1,0 +1,91 @@
+// Brings the simulated terminal up inside the program's process, before the
+// program's WinMain: the configuration the runner left in the environment,
+// the persisted state, the drivers, the transcript and the front end.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+#include "crt/oem.h"
+#include "kernel/system.h"
+#include "terminal.h"
+#include "trace/json_lines_sink.h"
+#include "trace/narration_sink.h"
+#include "wm/script.h"
+#include "wm/scripted_front_end.h"
+#include "wm/window_manager.h"
+
+namespace {
+
+std::string ProgramName(const char* argv0) {
+    std::string name = argv0 ? argv0 : "program";
+    size_t slash = name.rfind('/');
+    return slash == std::string::npos ? name : name.substr(slash + 1);
+}
+
+bool ReadAll(int fd, std::string& out) {
+    char buffer[65536];
+    while (true) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        out.append(buffer, n);
+    }
+}
+
+int Fail(const std::string& program, const std::string& message) {
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), message.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int OEMInit(int argc, char** argv) {
+    std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
+    auto parsed = terminal::SimConfig::FromEnvironment();
+    if (auto* error = std::get_if<std::string>(&parsed)) return Fail(program, *error);
+    auto config = std::get<terminal::SimConfig>(parsed);
+
+    // Started directly with its input from a file or a pipe: that is the script.
+    if (config.scriptFd < 0 && !isatty(0)) {
+        config.scriptFd = 0;
+        if (config.transcriptFd < 0 && config.narrationFd < 0) config.narrationFd = 1;
+    }
+    if (config.scriptFd < 0)
+        return Fail(program,
+                    "this host has no interactive screen yet; script the run instead: terminal-sim --script FILE " +
+                        program + " (terminal-sim --help tells how)");
+
+    std::string scriptText;
+    if (!ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
+    close(config.scriptFd);
+    auto script = ce::ParseScript(scriptText);
+    if (auto* error = std::get_if<ce::ScriptError>(&script))
+        return Fail(program, "script line " + std::to_string(error->line) + ": " + error->message);
+
+    ce::System& sys = ce::System::Reset(ce::Clock::Mode::Virtual);
+
+    // The terminal lives as long as the process: its drivers and HAL serve
+    // the program's exit-time code too.
+    static terminal::Terminal* device = nullptr;
+    device = new terminal::Terminal(config);
+    if (auto error = device->PowerOn()) return Fail(program, *error);
+
+    if (config.transcriptFd >= 0) {
+        std::FILE* out = config.transcriptFd == 1 ? stdout : fdopen(config.transcriptFd, "w");
+        if (!out) return Fail(program, "cannot write the transcript");
+        sys.transcript.Attach(std::make_shared<ce::trace::JsonLinesSink>(out));
+    }
+    if (config.narrationFd >= 0) {
+        std::FILE* out = config.narrationFd == 1 ? stdout : fdopen(config.narrationFd, "w");
+        if (!out) return Fail(program, "cannot write the account of the run");
+        sys.transcript.Attach(std::make_shared<ce::trace::NarrationSink>(out));
+    }
+    static ce::ScriptedFrontEnd* frontEnd = nullptr;
+    frontEnd = new ce::ScriptedFrontEnd(std::get<std::vector<ce::UserAction>>(std::move(script)), stderr,
+                                        "terminal-sim: ");
+    sys.windows->SetFrontEnd(frontEnd);
+    return 0;
+}

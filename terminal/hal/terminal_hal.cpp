@@ -1,0 +1,36 @@
+#include "hal/terminal_hal.h"
+
+#include <string>
+
+#include "kernel/system.h"
+
+namespace terminal {
+
+BOOL TerminalHal::IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE*, DWORD outSize, DWORD*) {
+    if (refusing_) {
+        SetLastError(ERROR_GEN_FAILURE);
+        return FALSE;
+    }
+    if (code != kPowerDown) {
+        SetLastError(ERROR_NOT_SUPPORTED);
+        return FALSE;
+    }
+    if (!in || inSize != 4 || outSize != 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    ++suspends_;
+    // The count of suspends across runs, for whoever looks at the terminal's state.
+    if (state_) {
+        auto read = state_->Read(kSuspendFile);
+        long before = read.status == StateDir::ReadStatus::Ok
+                          ? std::strtol(std::string(read.bytes.begin(), read.bytes.end()).c_str(), nullptr, 10)
+                          : 0;
+        std::string count = std::to_string(before + 1) + "\n";
+        state_->Replace(kSuspendFile, std::vector<uint8_t>(count.begin(), count.end()));
+    }
+    ce::System::Get().transcript.Emit(ce::trace::Event("suspend"));
+    return TRUE;
+}
+
+}  // namespace terminal

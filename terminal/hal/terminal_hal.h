@@ -1,0 +1,26 @@
+// The terminal's HAL: takes the power-down request (a 4-byte input, no
+// output) and records that the terminal suspended, or refuses everything.
+#pragma once
+#include "kernel/hal.h"
+#include "state/state_dir.h"
+
+namespace terminal {
+
+class TerminalHal : public ce::Hal {
+public:
+    static constexpr DWORD kPowerDown = 0x01013F00;
+    static constexpr const char* kSuspendFile = "suspend-count";
+
+    TerminalHal(bool refusing, const StateDir* state) : refusing_(refusing), state_(state) {}
+
+    BOOL IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
+                   DWORD* bytesReturned) override;
+    int suspends() const { return suspends_; }
+
+private:
+    bool refusing_;
+    const StateDir* state_;  // null: nothing persists
+    int suspends_ = 0;
+};
+
+}  // namespace terminal

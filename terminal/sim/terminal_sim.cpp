@@ -1,0 +1,121 @@
+// terminal-sim: checks the run's options, stores what is asked in the
+// terminal's state, and starts the program with the terminal set up.
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sim/options.h"
+#include "state/device_id_store.h"
+#include "wm/script.h"
+
+namespace {
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "terminal-sim: %s\n", message.c_str());
+    return 2;
+}
+
+std::string RunnerFolder() {
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return ".";
+    std::string p(path, n);
+    return p.substr(0, p.rfind('/'));
+}
+
+bool ReadAll(int fd, std::string& out) {
+    char buffer[65536];
+    while (true) {
+        ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        out.append(buffer, n);
+    }
+}
+
+// The script goes to the program in an anonymous file it inherits.
+int ScriptFd(const std::string& text) {
+    int fd = memfd_create("terminal-sim-script", 0);
+    if (fd < 0) return -1;
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return -1;
+        done += n;
+    }
+    lseek(fd, 0, SEEK_SET);
+    return fd;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    auto parsed = terminal::ParseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (auto* error = std::get_if<std::string>(&parsed)) return Fail(*error);
+    auto options = std::get<terminal::RunnerOptions>(parsed);
+    if (options.help) {
+        std::fputs(terminal::RunnerHelp(), stdout);
+        return 0;
+    }
+
+    std::string program = options.program.find('/') == std::string::npos
+                              ? RunnerFolder() + "/" + options.program
+                              : options.program;
+    if (access(program.c_str(), X_OK) != 0)
+        return Fail("no program " + options.program + " (" + program + ": " + std::strerror(errno) + ")");
+
+    if (!options.script)
+        return Fail("this host has no interactive screen yet; script the run: terminal-sim --script FILE " +
+                    options.program + " (terminal-sim --help tells how)");
+    std::string scriptText;
+    if (*options.script == "-") {
+        if (!ReadAll(0, scriptText)) return Fail("cannot read the script from standard input");
+    } else {
+        int fd = open(options.script->c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return Fail("cannot read the script " + *options.script + ": " + std::strerror(errno));
+        bool ok = ReadAll(fd, scriptText);
+        int e = errno;
+        close(fd);
+        if (!ok) return Fail("cannot read the script " + *options.script + ": " + std::strerror(e));
+    }
+    auto script = ce::ParseScript(scriptText);
+    if (auto* error = std::get_if<ce::ScriptError>(&script))
+        return Fail("script " + (*options.script == "-" ? std::string("(standard input)") : *options.script) +
+                    " line " + std::to_string(error->line) + ": " + error->message);
+
+    terminal::SimConfig config = options.config;
+    if (options.transcript && *options.transcript == "-") {
+        config.transcriptFd = 1;
+    } else {
+        if (options.transcript) {
+            int fd = open(options.transcript->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd < 0) return Fail("cannot write the transcript " + *options.transcript + ": " + std::strerror(errno));
+            config.transcriptFd = fd;
+        }
+        config.narrationFd = 1;
+    }
+    config.scriptFd = ScriptFd(scriptText);
+    if (config.scriptFd < 0) return Fail(std::string("cannot pass the script on: ") + std::strerror(errno));
+
+    // Everything checked: now the state may change.
+    if (options.deviceId) {
+        terminal::StateDir state(config.StatePath());
+        if (auto error = state.Ensure()) return Fail("terminal state: " + *error);
+        if (auto error = terminal::DeviceIdStore(state).Save(*options.deviceId)) return Fail(*error);
+    }
+
+    config.Export();
+    std::string name = options.program.substr(options.program.rfind('/') + 1);
+    char* programArgv[] = {name.data(), nullptr};
+    execv(program.c_str(), programArgv);
+    return Fail("cannot start " + program + ": " + std::strerror(errno));
+}

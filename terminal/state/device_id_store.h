@@ -1,0 +1,32 @@
+// The stored device ID: exactly 64 bytes in the file "device-id".
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "state/state_dir.h"
+
+namespace terminal {
+
+using DeviceIdBytes = std::array<uint8_t, 64>;
+
+class DeviceIdStore {
+public:
+    static constexpr const char* kFileName = "device-id";
+    // What a new terminal holds: a short ASCII ID followed by zero bytes.
+    static DeviceIdBytes Factory();
+
+    explicit DeviceIdStore(const StateDir& dir) : dir_(dir) {}
+
+    // The stored ID; the factory ID, written, when there is none yet; an
+    // error message when the file is damaged or unreadable.
+    std::variant<DeviceIdBytes, std::string> Load() const;
+    std::optional<std::string> Save(const DeviceIdBytes& id) const;
+
+private:
+    const StateDir& dir_;
+};
+
+}  // namespace terminal

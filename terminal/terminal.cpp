@@ -1,0 +1,43 @@
+#include "terminal.h"
+
+#include "drivers/refusing_driver.h"
+#include "kernel/system.h"
+
+namespace terminal {
+
+Terminal::Terminal(SimConfig config)
+    : config_(std::move(config)), state_(config_.StatePath()), deviceIds_(state_) {}
+
+Terminal::~Terminal() = default;
+
+void Terminal::Plug(const std::string& name, ce::StreamDriver& driver) {
+    if (config_.absent.count(name)) return;
+    ce::StreamDriver* plugged = &driver;
+    if (config_.refusing.count(name)) {
+        wrappers_.push_back(std::make_unique<RefusingDriver>(driver));
+        plugged = wrappers_.back().get();
+    }
+    // "FIO1:" is prefix FIO, index 1.
+    ce::System::Get().devices.Register(name.substr(0, 3), name[3] - '0', plugged);
+}
+
+std::optional<std::string> Terminal::PowerOn() {
+    ce::System& sys = ce::System::Get();
+    if (!sys.codePages.SetAnsi(config_.codePage))
+        return "code page " + std::to_string(config_.codePage) + " is not supported on this host";
+    if (auto error = state_.Ensure()) return "terminal state: " + *error;
+
+    auto id = deviceIds_.Load();
+    if (auto* error = std::get_if<std::string>(&id)) return *error;
+    identity_ = std::make_unique<IdentityDriver>(std::get<DeviceIdBytes>(id), &deviceIds_);
+    Plug("FIO1:", *identity_);
+
+    if (!config_.absent.count("HAL")) {
+        hal_ = std::make_unique<TerminalHal>(config_.refusing.count("HAL") > 0, &state_);
+        sys.hal = hal_.get();
+    }
+    sys.failFrameworkStartup = config_.failFrameworkStartup;
+    return std::nullopt;
+}
+
+}  // namespace terminal

@@ -1,0 +1,42 @@
+// The simulated handheld: its drivers and HAL, set up as a run asks, plugged
+// into the platform's device manager and kernel.
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "drivers/identity_driver.h"
+#include "hal/terminal_hal.h"
+#include "kernel/stream_driver.h"
+#include "sim_config.h"
+#include "state/device_id_store.h"
+#include "state/state_dir.h"
+
+namespace terminal {
+
+class Terminal {
+public:
+    explicit Terminal(SimConfig config);
+    ~Terminal();
+
+    // Loads the persisted state and plugs the drivers and HAL into the
+    // running system. The reason when the state can't be used.
+    std::optional<std::string> PowerOn();
+
+    const SimConfig& config() const { return config_; }
+    const StateDir& state() const { return state_; }
+
+private:
+    // Registers a driver as present, refusing or (not at all) absent.
+    void Plug(const std::string& name, ce::StreamDriver& driver);
+
+    SimConfig config_;
+    StateDir state_;
+    DeviceIdStore deviceIds_;
+    std::unique_ptr<IdentityDriver> identity_;
+    std::unique_ptr<TerminalHal> hal_;
+    std::vector<std::unique_ptr<ce::StreamDriver>> wrappers_;
+};
+
+}  // namespace terminal
