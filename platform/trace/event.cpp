@@ -94,6 +94,12 @@ void AppendValue(std::string& out, const Value& v) {
 
 }  // namespace
 
+std::string ToJson(const Value& value) {
+    std::string out;
+    AppendValue(out, value);
+    return out;
+}
+
 std::string ToJson(const Event& event) {
     std::string out = "{\"t\":" + std::to_string(event.t) + ",\"ev\":\"" + event.ev + "\"";
     for (const auto& [key, value] : event.fields) {

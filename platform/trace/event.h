@@ -47,5 +47,7 @@ struct Event {
 
 // The transcript form of an event: one JSON object, no newline.
 std::string ToJson(const Event& event);
+// The transcript form of one value: bytes and texts both as JSON strings.
+std::string ToJson(const Value& value);
 
 }  // namespace ce::trace

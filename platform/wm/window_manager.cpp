@@ -181,6 +181,8 @@ std::optional<std::string> WindowManager::Apply(Window& dialog, const UserAction
             return "control " + std::to_string(a.id) + " is hidden or disabled";
         if (a.kind == K::SetText && control->kind != WindowKind::Edit)
             return "control " + std::to_string(a.id) + " is not an edit box";
+        if (a.kind == K::SetText && a.text.find(u'\0') != std::u16string::npos)
+            return "an edit box takes no U+0000: a user cannot type one";
         if (a.kind == K::Click && control->kind != WindowKind::Button)
             return "control " + std::to_string(a.id) + " is not a button";
     }

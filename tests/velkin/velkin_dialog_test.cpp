@@ -1,0 +1,176 @@
+// Velkin's dialog built from its compiled template and driven by scripted
+// user actions: what it shows, what each press and close sends the driver.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "VelkinDlg.h"
+#include "resources/module.h"
+#include "support/terminal_fixture.h"
+#include "wm/scripted_front_end.h"
+#include "wm/script.h"
+#include "wm/window_manager.h"
+
+namespace test {
+namespace {
+
+class TestApp : public CWinApp {};
+
+std::vector<uint8_t> ReadFile(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class VelkinDialogTest : public TerminalFixture {
+protected:
+    void SetUp() override {
+        TerminalFixture::SetUp();
+        ASSERT_TRUE(ce::res::Module::UseImage(ReadFile(VELKIN_RES)));
+        app.SetCurrentHandles();
+    }
+
+    // Runs the dialog as InitInstance does, with the user's actions from `script`.
+    INT_PTR Run(const std::string& script) {
+        auto parsed = ce::ParseScript(script);
+        frontEnd = std::make_unique<ce::ScriptedFrontEnd>(std::get<std::vector<ce::UserAction>>(parsed), nullptr, "");
+        sys->windows->SetFrontEnd(frontEnd.get());
+        CVelkinDlg dlg;
+        app.m_pMainWnd = &dlg;
+        INT_PTR result = dlg.DoModal();
+        mainWndAfter = app.m_pMainWnd;
+        return result;
+    }
+
+    std::vector<Event> Screen() const {
+        return Only(recorder->events, {"dialog", "setIcon", "setText", "focus", "messageBox", "dismiss",
+                                       "endDialog", "destroy", "DeviceIoControl"});
+    }
+
+    TestApp app;
+    std::unique_ptr<ce::ScriptedFrontEnd> frontEnd;
+    CWnd* mainWndAfter = reinterpret_cast<CWnd*>(1);
+};
+
+const int64_t H = TerminalFixture::kFirstHandle;
+
+Expect Opens() {
+    return Expect("dialog").Num("id", 102).Text("caption", u"Velkin").Num("x", 0).Num("y", 0);
+}
+Expect BigIcon() { return Expect("setIcon").Bool("big", true); }
+Expect SmallIcon() { return Expect("setIcon").Bool("big", false); }
+Expect Shows(int id, std::u16string text) { return Expect("setText").Num("id", id).Text("text", std::move(text)); }
+Expect Focus(int id) { return Expect("focus").Num("id", id); }
+Expect Ends(int result) { return Expect("endDialog").Num("result", result); }
+Expect Gone() { return Expect("destroy").Num("id", 102); }
+
+TEST_F(VelkinDialogTest, OpensWithTheIdInTheEditBoxAndTheFocusThere) {
+    PlugIdentity(Driver::Accepting, Bytes64("SIM00001"));
+    EXPECT_EQ(Run("cancel\n"), IDCANCEL);
+    EXPECT_TRUE(MatchesSequence(Screen(), {Opens(), BigIcon(), SmallIcon(), GetRequest(H, Bytes64("SIM00001"), 1),
+                                           Shows(1000, u"SIM00001"), Focus(1000), Ends(IDCANCEL), Gone()}));
+    EXPECT_EQ(mainWndAfter, nullptr) << "m_pMainWnd must not outlive the dialog";
+}
+
+TEST_F(VelkinDialogTest, BothIconsAreTheProgramIcon) {
+    PlugIdentity(Driver::Accepting);
+    Run("cancel\n");
+    auto icons = Only(recorder->events, {"setIcon"});
+    ASSERT_EQ(icons.size(), 2u);
+    EXPECT_EQ(ce::trace::ToJson(*icons[0].Find("icon")), ce::trace::ToJson(*icons[1].Find("icon")));
+    HICON icon = reinterpret_cast<HICON>(icons[0].Find("icon")->number);
+    const auto* loaded = ce::res::Module::Current().IconOf(icon);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->group, ce::res::ResId::Ordinal(128));
+}
+
+TEST_F(VelkinDialogTest, AnIdWithAZeroByteShowsTheCharactersBeforeIt) {
+    PlugIdentity(Driver::Accepting, Bytes64({'A', 'B', 0, 'C', 'D'}));
+    Run("cancel\n");
+    EXPECT_TRUE(MatchesSequence(Only(recorder->events, {"setText"}), {Shows(1000, u"AB")}));
+}
+
+struct PressCase {
+    std::string name;
+    Driver driver;
+    std::string script;
+    std::vector<Expect> afterOpening;  // the screen and requests once the dialog is up
+};
+
+class VelkinPressTest : public VelkinDialogTest, public ::testing::WithParamInterface<PressCase> {};
+
+const std::u16string kFailed = u"设置设备ID失败！";
+Expect Box() {
+    // MB_OK as the program passed it; the framework adds the exclamation mark
+    // and MB_SETFOREGROUND, and captions it with the executable's name.
+    return Expect("messageBox").Text("text", kFailed).Text("caption", u"velkin_tests").Num("type", 0).Num("shownType", 0x10030);
+}
+
+TEST_P(VelkinPressTest, Sequence) {
+    const PressCase& c = GetParam();
+    PlugIdentity(c.driver, Bytes64("OLD"));
+    Run(c.script);
+    auto screen = Screen();
+    // Skip the opening: dialog, two icons, the read, the edit's text and focus.
+    size_t opening = c.driver == Driver::Absent ? 5 : 6;
+    ASSERT_GE(screen.size(), opening);
+    EXPECT_TRUE(MatchesSequence(std::vector<Event>(screen.begin() + opening, screen.end()), c.afterOpening));
+    EXPECT_EQ(sys->handles.OpenCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, VelkinPressTest,
+    ::testing::Values(
+        PressCase{"PressWritesTheTypedText", Driver::Accepting, "set-text 1000 \"NEW-1\"\nclick 1001\ncancel\n",
+                  {Shows(1000, u"NEW-1"), Focus(1001), PutRequest(H + 4, Bytes64("NEW-1"), 1), Ends(IDCANCEL), Gone()}},
+        PressCase{"PressAgainWritesAgain", Driver::Accepting, "click 1001\nclick 1001\nok\n",
+                  {Focus(1001), PutRequest(H + 4, Bytes64("OLD"), 1), PutRequest(H + 8, Bytes64("OLD"), 1), Ends(IDOK),
+                   Gone()}},
+        PressCase{"EmptyTextIsStillWritten", Driver::Accepting, "set-text 1000 \"\"\nclick 1001\nok\n",
+                  {Shows(1000, u""), Focus(1001), PutRequest(H + 4, Bytes64(""), 1), Ends(IDOK), Gone()}},
+        PressCase{"RefusedWriteShowsTheBoxAndKeepsTheText", Driver::Refusing,
+                  "set-text 1000 \"NEW-1\"\nclick 1001\ndismiss\nok\n",
+                  {Shows(1000, u"NEW-1"), Focus(1001), PutRequest(H + 4, Bytes64("NEW-1"), 0), Box(),
+                   Expect("dismiss"), Ends(IDOK), Gone()}},
+        PressCase{"AbsentDriverShowsTheBoxOncePerPress", Driver::Absent, "click 1001\ndismiss\nclick 1001\ndismiss\ncancel\n",
+                  {Focus(1001), Box(), Expect("dismiss"), Box(), Expect("dismiss"), Ends(IDCANCEL), Gone()}},
+        PressCase{"TooLongTextShowsTheBox", Driver::Accepting,
+                  "set-text 1000 \"" + std::string(65, 'A') + "\"\nclick 1001\ndismiss\ncancel\n",
+                  {Shows(1000, std::u16string(65, u'A')), Focus(1001), Box(), Expect("dismiss"), Ends(IDCANCEL), Gone()}},
+        PressCase{"OkDoesNotWrite", Driver::Accepting, "set-text 1000 \"NEW-1\"\nok\n",
+                  {Shows(1000, u"NEW-1"), Ends(IDOK), Gone()}},
+        PressCase{"CancelDoesNotWrite", Driver::Accepting, "set-text 1000 \"NEW-1\"\ncancel\n",
+                  {Shows(1000, u"NEW-1"), Ends(IDCANCEL), Gone()}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(VelkinDialogTest, OkAndCancelLeaveTheStoredIdAlone) {
+    for (const char* close : {"ok\n", "cancel\n"}) {
+        PlugIdentity(Driver::Accepting, Bytes64("OLD"));
+        Run(std::string("set-text 1000 \"NEW\"\n") + close);
+        EXPECT_EQ(StoredId(), Bytes64("OLD")) << close;
+    }
+}
+
+TEST_F(VelkinDialogTest, AClickWhileTheBoxIsUpStopsTheRunAndClosesEverything) {
+    PlugIdentity(Driver::Refusing);
+    EXPECT_EQ(Run("click 1001\nclick 1001\n"), IDCANCEL);
+    EXPECT_TRUE(frontEnd->Failed());
+    auto errors = Only(recorder->events, {"scriptError"});
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].Find("line")->number, 2);
+    EXPECT_EQ(Only(recorder->events, {"DeviceIoControl"}).size(), 2u) << "the second click must not reach the dialog";
+}
+
+TEST_F(VelkinDialogTest, AnActionOnAControlTheDialogLacksStopsTheRun) {
+    PlugIdentity(Driver::Accepting);
+    for (const char* script : {"click 1002\n", "set-text 1001 \"x\"\n", "click 1000\n", "dismiss\n"}) {
+        recorder->events.clear();
+        Run(script);
+        EXPECT_TRUE(frontEnd->Failed()) << script;
+        EXPECT_EQ(Only(recorder->events, {"scriptError"}).size(), 1u) << script;
+        EXPECT_TRUE(Only(recorder->events, {"messageBox"}).empty()) << script;
+    }
+}
+
+}  // namespace
+}  // namespace test
