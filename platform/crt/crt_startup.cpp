@@ -26,6 +26,8 @@ public:
     ~ExitReport() {
         if (!armed_) return;
         ce::System& sys = ce::System::Get();
+        ce::FrontEnd* frontEnd = sys.windows->frontEnd();
+        if (frontEnd) frontEnd->ProgramEnded();
         sys.transcript.Emit(ce::trace::Event("exit")
                                 .Num("code", code_)
                                 .Num("openHandles", static_cast<int64_t>(sys.handles.OpenCount()))
@@ -34,7 +36,6 @@ public:
         sys.transcript.DetachAll();
         std::fflush(nullptr);
         // A scripted run that stopped short, or left a window open, ends with 2.
-        ce::FrontEnd* frontEnd = sys.windows->frontEnd();
         if (frontEnd && frontEnd->Failed()) _exit(2);
     }
 

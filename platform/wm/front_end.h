@@ -29,7 +29,9 @@ public:
     virtual void Rejected(const UserAction& action, const std::string& why) = 0;
     // The input ended while a window was open; it is being closed as Cancel would.
     virtual void LeftOpen(const std::string& what) = 0;
-    // True once the run stopped short or left windows open.
+    // The program has ended; input it never took is reported here.
+    virtual void ProgramEnded() {}
+    // True once the run stopped short, left windows open or left input unused.
     virtual bool Failed() const = 0;
 };
 

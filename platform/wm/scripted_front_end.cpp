@@ -1,5 +1,7 @@
 #include "wm/scripted_front_end.h"
 
+#include "kernel/system.h"
+
 namespace ce {
 
 ScriptedFrontEnd::ScriptedFrontEnd(std::vector<UserAction> actions, std::FILE* errors,
@@ -24,6 +26,17 @@ void ScriptedFrontEnd::LeftOpen(const std::string& what) {
     if (errors_ && !stopped_)
         std::fprintf(errors_, "%sthe script ended with %s still open; closing it as Cancel would\n",
                      prefix_.c_str(), what.c_str());
+    failed_ = true;
+}
+
+void ScriptedFrontEnd::ProgramEnded() {
+    if (stopped_ || next_ >= actions_.size()) return;
+    const UserAction& unused = actions_[next_];
+    System::Get().transcript.Emit(trace::Event("scriptUnused").Num("line", unused.line));
+    if (errors_)
+        std::fprintf(errors_, "%sscript line %d: %s: the program ended before this action; the rest of the script is unused\n",
+                     prefix_.c_str(), unused.line, UserAction::Name(unused.kind));
+    stopped_ = true;
     failed_ = true;
 }
 

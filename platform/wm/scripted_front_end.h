@@ -17,6 +17,7 @@ public:
     UserAction NextAction(const WindowManager& screen) override;
     void Rejected(const UserAction& action, const std::string& why) override;
     void LeftOpen(const std::string& what) override;
+    void ProgramEnded() override;
     bool Failed() const override { return failed_; }
 
 private:

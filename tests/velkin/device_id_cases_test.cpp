@@ -24,6 +24,7 @@ struct ReadCase {
     std::u16string text;    // every unit ReadDeviceId returns
     std::u16string shown;   // what a zero-terminated consumer sees
 };
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadCaseTest : public TerminalFixture, public ::testing::WithParamInterface<ReadCase> {};
 
@@ -59,6 +60,7 @@ struct WriteCase {
     BOOL result;
     std::vector<uint8_t> sent;  // the put request's 64 bytes; empty: no request at all
 };
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
 class WriteCaseTest : public TerminalFixture, public ::testing::WithParamInterface<WriteCase> {};
 

@@ -20,6 +20,7 @@ struct ExchangeCase {
     std::u16string readResult;  // for reads
     BOOL writeResult;           // for writes
 };
+void PrintTo(const ExchangeCase& c, std::ostream* os) { *os << c.name; }
 
 class DeviceIdExchangeTest : public TerminalFixture, public ::testing::WithParamInterface<ExchangeCase> {};
 

@@ -96,6 +96,7 @@ struct PressCase {
     std::string script;
     std::vector<Expect> afterOpening;  // the screen and requests once the dialog is up
 };
+void PrintTo(const PressCase& c, std::ostream* os) { *os << c.name; }
 
 class VelkinPressTest : public VelkinDialogTest, public ::testing::WithParamInterface<PressCase> {};
 
