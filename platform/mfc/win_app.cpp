@@ -49,6 +49,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp() {
     if (g_app == this) g_app = nullptr;
+    ce::System::Get().transcript.Emit(ce::trace::Event("appDestroyed"));
 }
 
 void CWinApp::SetCurrentHandles() {

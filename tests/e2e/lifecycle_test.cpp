@@ -7,7 +7,8 @@
 namespace test {
 namespace {
 
-const std::set<std::string> kLifecycle = {"AfxWinInit", "dialog", "destroy", "KernelIoControl", "messageBox", "dismiss", "exit"};
+const std::set<std::string> kLifecycle = {"AfxWinInit", "dialog", "destroy", "KernelIoControl", "messageBox",
+                                          "dismiss", "appDestroyed", "exit"};
 
 Expect PowerDown(int result) {
     return Expect("KernelIoControl").Num("code", 0x01013F00).Hex("in", {0, 0, 0, 0}).Num("inSize", 4).Num("outSize", 0).Num("result", result);
@@ -22,7 +23,7 @@ TEST_F(SimTest, ThePowerDownRequestIsMadeOnceAfterTheDialogIsGone) {
     EXPECT_EQ(run.result.status, 0) << run.result.err;
     EXPECT_TRUE(MatchesSequence(Only(run.events, kLifecycle),
                                 {Expect("AfxWinInit").Num("result", 1), Expect("dialog").Num("id", 102), Expect("destroy").Num("id", 102),
-                                 PowerDown(1), Exit(0)}));
+                                 PowerDown(1), Expect("appDestroyed"), Exit(0)}));
 }
 
 TEST_F(SimTest, ARefusedPowerDownShowsItsBoxAfterTheDialogAndBeforeTheProcessEnds) {
@@ -30,7 +31,7 @@ TEST_F(SimTest, ARefusedPowerDownShowsItsBoxAfterTheDialogAndBeforeTheProcessEnd
     EXPECT_EQ(run.result.status, 0) << run.result.err;
     EXPECT_TRUE(MatchesSequence(Only(run.events, kLifecycle),
                                 {Expect("AfxWinInit"), Expect("dialog"), Expect("destroy"), PowerDown(0), PowerDownFail(),
-                                 Expect("dismiss"), Exit(0)}));
+                                 Expect("dismiss"), Expect("appDestroyed"), Exit(0)}));
 }
 
 TEST_F(SimTest, AnAbsentHalIsARefusalToo) {
@@ -42,7 +43,8 @@ TEST_F(SimTest, AnAbsentHalIsARefusalToo) {
 TEST_F(SimTest, AFrameworkStartUpFailureStillMakesTheRequestAtExit) {
     SimRun run = Sim({"--fail-startup", "--refuse", "HAL"}, "dismiss\n");
     EXPECT_TRUE(MatchesSequence(Only(run.events, kLifecycle),
-                                {Expect("AfxWinInit").Num("result", 0), PowerDown(0), PowerDownFail(), Expect("dismiss"), Exit(-1)}));
+                                {Expect("AfxWinInit").Num("result", 0), PowerDown(0), PowerDownFail(), Expect("dismiss"),
+                                 Expect("appDestroyed"), Exit(-1)}));
     EXPECT_EQ(run.result.status, 255) << "AfxWinMain's -1 is the process's exit code";
 }
 

@@ -173,5 +173,27 @@ TEST_F(VelkinDialogTest, AnActionOnAControlTheDialogLacksStopsTheRun) {
     }
 }
 
+// Reads the dialog's map back through the framework's own accessor.
+struct VelkinDlgMap : CVelkinDlg {
+    using CVelkinDlg::GetMessageMap;
+    using CVelkinDlg::OnWriteDeviceId;
+};
+
+TEST_F(VelkinDialogTest, TheMessageMapHasOneEntryOnTheDialogBase) {
+    VelkinDlgMap dlg;
+    const AFX_MSGMAP* map = dlg.GetMessageMap();
+    const AFX_MSGMAP_ENTRY& e = map->lpEntries[0];
+    EXPECT_EQ(e.nMessage, static_cast<UINT>(WM_COMMAND));
+    EXPECT_EQ(e.nCode, static_cast<UINT>(BN_CLICKED));
+    EXPECT_EQ(e.nID, 1001u);
+    EXPECT_EQ(e.nLastID, 1001u);
+    EXPECT_TRUE(e.pfn == static_cast<AFX_PMSG>(&VelkinDlgMap::OnWriteDeviceId));
+    EXPECT_EQ(map->lpEntries[1].nSig, static_cast<UINT_PTR>(AfxSig_end));
+    struct DialogMap : CDialog {
+        using CDialog::GetThisMessageMap;
+    };
+    EXPECT_EQ(map->pfnGetBaseMap(), DialogMap::GetThisMessageMap());
+}
+
 }  // namespace
 }  // namespace test
