@@ -97,54 +97,85 @@ std::variant<std::u16string, std::string> ParseJsonString(std::string_view s, si
     return out;
 }
 
+std::variant<std::optional<UserAction>, ScriptError> ParseScriptLine(std::string_view line, int lineNumber) {
+    if (AtEnd(line)) return std::optional<UserAction>();
+    auto fail = [&](std::string message) { return ScriptError{lineNumber, std::move(message)}; };
+
+    std::string_view rest = line;
+    std::string_view command = Word(rest);
+    UserAction a;
+    a.line = lineNumber;
+    if (command == "set-text" || command == "click") {
+        std::string_view id = Word(rest);
+        if (!ParseNumber<int>(id, a.id, -1, 65535))
+            return fail(std::string(command) + " needs a control id (a number from -1 to 65535)");
+        a.kind = command == "click" ? UserAction::Kind::Click : UserAction::Kind::SetText;
+        if (a.kind == UserAction::Kind::SetText) {
+            rest = SkipSpace(rest);
+            size_t used = 0;
+            auto parsed = ParseJsonString(rest, used);
+            if (auto* error = std::get_if<std::string>(&parsed)) return fail("set-text: " + *error);
+            a.text = std::get<std::u16string>(parsed);
+            rest.remove_prefix(used);
+        }
+    } else if (command == "ok" || command == "cancel" || command == "dismiss") {
+        a.kind = command == "ok" ? UserAction::Kind::Ok
+                 : command == "cancel" ? UserAction::Kind::Cancel
+                                       : UserAction::Kind::Dismiss;
+    } else if (command == "wait") {
+        std::string_view ms = Word(rest);
+        if (!ParseNumber<uint32_t>(ms, a.ms, 0, 24u * 3600 * 1000))
+            return fail("wait needs milliseconds (a whole number up to 86400000)");
+        a.kind = UserAction::Kind::Wait;
+    } else {
+        return fail("unknown action \"" + std::string(command) +
+                    "\" (expected set-text, click, ok, cancel, dismiss or wait)");
+    }
+    if (!AtEnd(rest)) return fail("unexpected \"" + std::string(SkipSpace(rest)) + "\" after " + std::string(command));
+    return std::optional<UserAction>(std::move(a));
+}
+
+namespace {
+// Calls take(action) for each action in order; the first error stops it.
+template <typename Take>
+std::optional<ScriptError> EachAction(std::string_view text, Take take) {
+    int lineNumber = 0;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t eol = text.find('\n', pos);
+        if (eol == std::string_view::npos) eol = text.size();
+        auto parsed = ParseScriptLine(text.substr(pos, eol - pos), ++lineNumber);
+        pos = eol + 1;
+        if (auto* error = std::get_if<ScriptError>(&parsed)) return *error;
+        if (auto& action = std::get<std::optional<UserAction>>(parsed)) take(std::move(*action));
+    }
+    return std::nullopt;
+}
+}  // namespace
+
 ScriptParse ParseScript(std::string_view text) {
     std::vector<UserAction> actions;
-    int lineNumber = 0;
-    while (!text.empty() || lineNumber == 0) {
-        ++lineNumber;
-        size_t eol = text.find('\n');
-        std::string_view line = text.substr(0, eol);
-        text = eol == std::string_view::npos ? std::string_view() : text.substr(eol + 1);
-        if (AtEnd(line)) {
-            if (text.empty()) break;
-            continue;
-        }
-        auto fail = [&](std::string message) { return ScriptError{lineNumber, std::move(message)}; };
-
-        std::string_view rest = line;
-        std::string_view command = Word(rest);
-        UserAction a;
-        a.line = lineNumber;
-        if (command == "set-text" || command == "click") {
-            std::string_view id = Word(rest);
-            if (!ParseNumber<int>(id, a.id, -1, 65535))
-                return fail(std::string(command) + " needs a control id (a number from -1 to 65535)");
-            a.kind = command == "click" ? UserAction::Kind::Click : UserAction::Kind::SetText;
-            if (a.kind == UserAction::Kind::SetText) {
-                rest = SkipSpace(rest);
-                size_t used = 0;
-                auto parsed = ParseJsonString(rest, used);
-                if (auto* error = std::get_if<std::string>(&parsed)) return fail("set-text: " + *error);
-                a.text = std::get<std::u16string>(parsed);
-                rest.remove_prefix(used);
-            }
-        } else if (command == "ok" || command == "cancel" || command == "dismiss") {
-            a.kind = command == "ok" ? UserAction::Kind::Ok
-                     : command == "cancel" ? UserAction::Kind::Cancel
-                                           : UserAction::Kind::Dismiss;
-        } else if (command == "wait") {
-            std::string_view ms = Word(rest);
-            if (!ParseNumber<uint32_t>(ms, a.ms, 0, 24u * 3600 * 1000))
-                return fail("wait needs milliseconds (a whole number up to 86400000)");
-            a.kind = UserAction::Kind::Wait;
-        } else {
-            return fail("unknown action \"" + std::string(command) +
-                        "\" (expected set-text, click, ok, cancel, dismiss or wait)");
-        }
-        if (!AtEnd(rest)) return fail("unexpected \"" + std::string(SkipSpace(rest)) + "\" after " + std::string(command));
-        actions.push_back(std::move(a));
-    }
+    if (auto error = EachAction(text, [&](UserAction a) { actions.push_back(std::move(a)); })) return *error;
     return actions;
+}
+
+std::optional<ScriptError> CheckScript(std::string_view text) {
+    return EachAction(text, [](UserAction) {});
+}
+
+std::optional<UserAction> ScriptReader::Next() {
+    while (pos_ < text_.size()) {
+        size_t eol = text_.find('\n', pos_);
+        if (eol == std::string::npos) eol = text_.size();
+        auto parsed = ParseScriptLine(std::string_view(text_).substr(pos_, eol - pos_), ++line_);
+        pos_ = eol + 1;
+        if (std::holds_alternative<ScriptError>(parsed)) {
+            pos_ = text_.size();
+            return std::nullopt;
+        }
+        if (auto& action = std::get<std::optional<UserAction>>(parsed)) return std::move(*action);
+    }
+    return std::nullopt;
 }
 
 }  // namespace ce

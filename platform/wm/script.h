@@ -2,6 +2,7 @@
 //   set-text ID "TEXT"   click ID   ok   cancel   dismiss   wait MS
 // '#' starts a comment; texts are JSON string literals.
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -18,6 +19,26 @@ struct ScriptError {
 
 using ScriptParse = std::variant<std::vector<UserAction>, ScriptError>;
 ScriptParse ParseScript(std::string_view text);
+
+// The first malformed line, if any, without keeping the actions.
+std::optional<ScriptError> CheckScript(std::string_view text);
+
+// One line: its action, nothing for a blank or comment line, or the error.
+std::variant<std::optional<UserAction>, ScriptError> ParseScriptLine(std::string_view line, int lineNumber);
+
+// Hands out a script's actions one at a time, parsing each line as it goes,
+// so a long script costs its text and no more.
+class ScriptReader {
+public:
+    explicit ScriptReader(std::string text) : text_(std::move(text)) {}
+    // The next action; nothing at the end or at a malformed line.
+    std::optional<UserAction> Next();
+
+private:
+    std::string text_;
+    size_t pos_ = 0;
+    int line_ = 0;
+};
 
 // A JSON string literal at the start of text, as UTF-16; consumed is set to
 // its length in bytes. An error message when it is not one.

@@ -4,13 +4,12 @@
 
 namespace ce {
 
-ScriptedFrontEnd::ScriptedFrontEnd(std::vector<UserAction> actions, std::FILE* errors,
-                                   std::string errorPrefix)
-    : actions_(std::move(actions)), errors_(errors), prefix_(std::move(errorPrefix)) {}
+ScriptedFrontEnd::ScriptedFrontEnd(std::string script, std::FILE* errors, std::string errorPrefix)
+    : script_(std::move(script)), errors_(errors), prefix_(std::move(errorPrefix)) {}
 
 UserAction ScriptedFrontEnd::NextAction(const WindowManager&) {
-    if (stopped_ || next_ >= actions_.size()) return UserAction{};
-    return actions_[next_++];
+    if (stopped_) return UserAction{};
+    return script_.Next().value_or(UserAction{});
 }
 
 void ScriptedFrontEnd::Rejected(const UserAction& action, const std::string& why) {
@@ -30,8 +29,10 @@ void ScriptedFrontEnd::LeftOpen(const std::string& what) {
 }
 
 void ScriptedFrontEnd::ProgramEnded() {
-    if (stopped_ || next_ >= actions_.size()) return;
-    const UserAction& unused = actions_[next_];
+    if (stopped_) return;
+    std::optional<UserAction> next = script_.Next();
+    if (!next) return;
+    const UserAction& unused = *next;
     System::Get().transcript.Emit(trace::Event("scriptUnused").Num("line", unused.line));
     if (errors_)
         std::fprintf(errors_, "%sscript line %d: %s: the program ended before this action; the rest of the script is unused\n",

@@ -3,16 +3,17 @@
 #pragma once
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "wm/front_end.h"
+#include "wm/script.h"
 
 namespace ce {
 
 class ScriptedFrontEnd : public FrontEnd {
 public:
-    // errorPrefix starts each reported line ("terminal-sim: ").
-    ScriptedFrontEnd(std::vector<UserAction> actions, std::FILE* errors, std::string errorPrefix);
+    // The script must have been checked (ParseScript); errorPrefix starts
+    // each reported line ("terminal-sim: ").
+    ScriptedFrontEnd(std::string script, std::FILE* errors, std::string errorPrefix);
 
     UserAction NextAction(const WindowManager& screen) override;
     void Rejected(const UserAction& action, const std::string& why) override;
@@ -21,8 +22,7 @@ public:
     bool Failed() const override { return failed_; }
 
 private:
-    std::vector<UserAction> actions_;
-    size_t next_ = 0;
+    ScriptReader script_;
     bool stopped_ = false;
     bool failed_ = false;
     std::FILE* errors_;

@@ -61,8 +61,7 @@ int OEMInit(int argc, char** argv) {
     std::string scriptText;
     if (!ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
     close(config.scriptFd);
-    auto script = ce::ParseScript(scriptText);
-    if (auto* error = std::get_if<ce::ScriptError>(&script))
+    if (auto error = ce::CheckScript(scriptText))
         return Fail(program, "script line " + std::to_string(error->line) + ": " + error->message);
 
     ce::System& sys = ce::System::Reset(ce::Clock::Mode::Virtual);
@@ -84,8 +83,7 @@ int OEMInit(int argc, char** argv) {
         sys.transcript.Attach(std::make_shared<ce::trace::NarrationSink>(out));
     }
     static ce::ScriptedFrontEnd* frontEnd = nullptr;
-    frontEnd = new ce::ScriptedFrontEnd(std::get<std::vector<ce::UserAction>>(std::move(script)), stderr,
-                                        "terminal-sim: ");
+    frontEnd = new ce::ScriptedFrontEnd(std::move(scriptText), stderr, "terminal-sim: ");
     sys.windows->SetFrontEnd(frontEnd);
     return 0;
 }

@@ -87,21 +87,20 @@ int main(int argc, char** argv) {
         close(fd);
         if (!ok) return Fail("cannot read the script " + *options.script + ": " + std::strerror(e));
     }
-    auto script = ce::ParseScript(scriptText);
-    if (auto* error = std::get_if<ce::ScriptError>(&script))
+    if (auto error = ce::CheckScript(scriptText))
         return Fail("script " + (*options.script == "-" ? std::string("(standard input)") : *options.script) +
                     " line " + std::to_string(error->line) + ": " + error->message);
 
+    // The transcript where asked; otherwise a readable account on standard output.
     terminal::SimConfig config = options.config;
-    if (options.transcript && *options.transcript == "-") {
+    if (!options.transcript) {
+        config.narrationFd = 1;
+    } else if (*options.transcript == "-") {
         config.transcriptFd = 1;
     } else {
-        if (options.transcript) {
-            int fd = open(options.transcript->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            if (fd < 0) return Fail("cannot write the transcript " + *options.transcript + ": " + std::strerror(errno));
-            config.transcriptFd = fd;
-        }
-        config.narrationFd = 1;
+        int fd = open(options.transcript->c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0) return Fail("cannot write the transcript " + *options.transcript + ": " + std::strerror(errno));
+        config.transcriptFd = fd;
     }
     config.scriptFd = ScriptFd(scriptText);
     if (config.scriptFd < 0) return Fail(std::string("cannot pass the script on: ") + std::strerror(errno));

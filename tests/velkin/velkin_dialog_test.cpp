@@ -32,8 +32,7 @@ protected:
 
     // Runs the dialog as InitInstance does, with the user's actions from `script`.
     INT_PTR Run(const std::string& script) {
-        auto parsed = ce::ParseScript(script);
-        frontEnd = std::make_unique<ce::ScriptedFrontEnd>(std::get<std::vector<ce::UserAction>>(parsed), nullptr, "");
+        frontEnd = std::make_unique<ce::ScriptedFrontEnd>(script, nullptr, "");
         sys->windows->SetFrontEnd(frontEnd.get());
         CVelkinDlg dlg;
         app.m_pMainWnd = &dlg;

@@ -1,0 +1,91 @@
+// The cost of one press of "确定" in Velkin, apart from the driver: the
+// window manager's dispatch, the message map, the handler, the text's
+// conversion, the device manager's open, request and close, and the
+// transcript. The driver takes every ID and does nothing with it.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "VelkinDlg.h"
+#include "kernel/system.h"
+#include "resources/module.h"
+#include "trace/json_lines_sink.h"
+#include "wm/window_manager.h"
+
+namespace {
+
+class NullIdentityDriver : public ce::StreamDriver {
+public:
+    DWORD Open(DWORD, DWORD) override { return 1; }
+    BOOL IOControl(DWORD, DWORD, const BYTE*, DWORD, BYTE* out, DWORD outSize, DWORD*) override {
+        if (out) std::memset(out, 'B', outSize);
+        return TRUE;
+    }
+    BOOL Close(DWORD) override { return TRUE; }
+};
+
+// Presses the button once per benchmark iteration, then closes the dialog.
+class PressingFrontEnd : public ce::FrontEnd {
+public:
+    explicit PressingFrontEnd(benchmark::State& state) : state_(state) {}
+    ce::UserAction NextAction(const ce::WindowManager&) override {
+        ce::UserAction a;
+        bool more = state_.KeepRunning();
+        // The heap in use after the first press and after the last one.
+        size_t inUse = mallinfo2().uordblks;
+        if (presses_ == 1) heapAfterFirst = inUse;
+        if (!more) heapAfterLast = inUse;
+        ++presses_;
+        a.kind = more ? ce::UserAction::Kind::Click : ce::UserAction::Kind::Cancel;
+        a.id = 1001;
+        return a;
+    }
+    size_t heapAfterFirst = 0, heapAfterLast = 0;
+    void Rejected(const ce::UserAction&, const std::string& why) override { state_.SkipWithError(why.c_str()); }
+    void LeftOpen(const std::string&) override {}
+    bool Failed() const override { return false; }
+
+private:
+    benchmark::State& state_;
+    size_t presses_ = 0;
+};
+
+class BenchApp : public CWinApp {};
+
+void PressWriteDeviceId(benchmark::State& state, bool transcript) {
+    ce::System& sys = ce::System::Reset();
+    std::ifstream in(VELKIN_RES, std::ios::binary);
+    ce::res::Module::UseImage({std::istreambuf_iterator<char>(in), {}});
+    NullIdentityDriver driver;
+    sys.devices.Register("FIO", 1, &driver);
+    if (transcript) sys.transcript.Attach(std::make_shared<ce::trace::JsonLinesSink>(std::fopen("/dev/null", "w")));
+    BenchApp app;
+    app.SetCurrentHandles();
+    PressingFrontEnd frontEnd(state);
+    sys.windows->SetFrontEnd(&frontEnd);
+    {
+        CVelkinDlg dlg;
+        app.m_pMainWnd = &dlg;
+        dlg.DoModal();
+    }
+    if (sys.handles.OpenCount() != 0) state.SkipWithError("a handle was left open");
+    state.counters["openHandles"] = static_cast<double>(sys.handles.OpenCount());
+    state.counters["heapGrowthBytes"] =
+        static_cast<double>(static_cast<long long>(frontEnd.heapAfterLast) - static_cast<long long>(frontEnd.heapAfterFirst));
+    sys.windows->SetFrontEnd(nullptr);
+    ce::System::Reset();
+}
+
+void BM_PressWithoutTranscript(benchmark::State& state) { PressWriteDeviceId(state, false); }
+void BM_PressWithJsonTranscript(benchmark::State& state) { PressWriteDeviceId(state, true); }
+
+BENCHMARK(BM_PressWithoutTranscript);
+BENCHMARK(BM_PressWithJsonTranscript);
+
+}  // namespace
+
+BENCHMARK_MAIN();

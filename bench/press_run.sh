@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# A scripted run of N presses of "确定" (default 1,000 and 10,000), measured
+# from outside: peak memory of the run, open handles and windows at exit,
+# and the wall time. Memory and handles must not grow with N.
+#   bench/press_run.sh [BUILD_DIR] [N...]
+set -euo pipefail
+build=${1:-build}
+shift || true
+counts=("$@")
+((${#counts[@]})) || counts=(1000 10000)
+sim="$build/bin/terminal-sim"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+printf '%8s %12s %12s %8s %10s\n' presses peak_rss_kb open_handles windows seconds
+for n in "${counts[@]}"; do
+  {
+    echo 'set-text 1000 "BENCH-0001"'
+    for ((i = 0; i < n; i++)); do echo 'click 1001'; done
+    echo 'ok'
+  } >"$work/script"
+  rm -rf "$work/state"
+  start=$(date +%s.%N)
+  /usr/bin/time -f '%M' -o "$work/rss" "$sim" --state "$work/state" --transcript "$work/transcript" \
+    --script "$work/script" Velkin
+  end=$(date +%s.%N)
+  exit_line=$(grep '"ev":"exit"' "$work/transcript")
+  handles=$(sed -E 's/.*"openHandles":([0-9]+).*/\1/' <<<"$exit_line")
+  windows=$(sed -E 's/.*"windows":([0-9]+).*/\1/' <<<"$exit_line")
+  writes=$(grep -c '"ev":"stored"' "$work/transcript")
+  [ "$writes" -eq "$n" ] || { echo "expected $n writes, saw $writes" >&2; exit 1; }
+  printf '%8d %12d %12d %8d %10.2f\n' "$n" "$(cat "$work/rss")" "$handles" "$windows" "$(echo "$end - $start" | bc)"
+done
