@@ -10,11 +10,25 @@ namespace {
 
 std::string Quote(const Value* v) {
     if (!v || v->kind != Value::Kind::Text) return "\"\"";
+    // Zero units show as \0, a long run of them as \0×<count>.
     std::u16string shown;
-    for (char16_t c : v->text) {
-        if (c == 0) shown += u"\\0";
-        else if (c == u'\n') shown += u"\\n";
-        else shown += c;
+    const std::u16string& t = v->text;
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == 0) {
+            size_t run = 1;
+            while (i + run < t.size() && t[i + run] == 0) ++run;
+            if (run >= 4) {
+                std::string count = std::to_string(run);
+                shown += u"\\0×" + std::u16string(count.begin(), count.end());
+                i += run - 1;
+            } else {
+                shown += u"\\0";
+            }
+        } else if (t[i] == u'\n') {
+            shown += u"\\n";
+        } else {
+            shown += t[i];
+        }
     }
     return "\"" + text::ToUtf8(shown) + "\"";
 }
