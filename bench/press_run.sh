@@ -9,6 +9,7 @@ shift || true
 counts=("$@")
 ((${#counts[@]})) || counts=(1000 10000)
 sim="$build/bin/terminal-sim"
+[ -x /usr/bin/time ] || { echo "press_run: needs GNU time (apt-get install time)" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -20,14 +21,15 @@ for n in "${counts[@]}"; do
     echo 'ok'
   } >"$work/script"
   rm -rf "$work/state"
-  start=$(date +%s.%N)
+  start=$(date +%s%N)
   /usr/bin/time -f '%M' -o "$work/rss" "$sim" --state "$work/state" --transcript "$work/transcript" \
     --script "$work/script" Velkin
-  end=$(date +%s.%N)
+  end=$(date +%s%N)
   exit_line=$(grep '"ev":"exit"' "$work/transcript")
   handles=$(sed -E 's/.*"openHandles":([0-9]+).*/\1/' <<<"$exit_line")
   windows=$(sed -E 's/.*"windows":([0-9]+).*/\1/' <<<"$exit_line")
   writes=$(grep -c '"ev":"stored"' "$work/transcript")
   [ "$writes" -eq "$n" ] || { echo "expected $n writes, saw $writes" >&2; exit 1; }
-  printf '%8d %12d %12d %8d %10.2f\n' "$n" "$(cat "$work/rss")" "$handles" "$windows" "$(echo "$end - $start" | bc)"
+  ms=$(((end - start) / 1000000))
+  printf '%8d %12d %12d %8d %7d.%03d\n' "$n" "$(cat "$work/rss")" "$handles" "$windows" $((ms / 1000)) $((ms % 1000))
 done

@@ -250,19 +250,8 @@ LRESULT WindowManager::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lPa
     if (w->kind == WindowKind::Dialog) return DefaultDialogProc(*w, message, wParam, lParam);
 
     // The predefined controls.
+    if (auto result = TextMessage(*w, message, wParam, lParam)) return *result;
     switch (message) {
-        case WM_SETTEXT:
-            SetText(*w, lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"");
-            return TRUE;
-        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w->text.size());
-        case WM_GETTEXT: {
-            auto* out = reinterpret_cast<LPWSTR>(lParam);
-            if (!out || wParam == 0) return 0;
-            size_t n = std::min<size_t>(w->text.size(), wParam - 1);
-            w->text.copy(out, n);
-            out[n] = 0;
-            return static_cast<LRESULT>(n);
-        }
         case BM_CLICK:
             if (w->kind == WindowKind::Button && w->parent)
                 Send(w->parent->handle, WM_COMMAND, MAKEWPARAM(w->id, BN_CLICKED),
@@ -278,17 +267,8 @@ LRESULT WindowManager::DefaultDialogProc(Window& w, UINT message, WPARAM wParam,
     } else if (w.dialogProc && message == WM_INITDIALOG) {
         return w.dialogProc(w.handle, message, wParam, lParam);
     }
+    if (auto result = TextMessage(w, message, wParam, lParam)) return *result;
     switch (message) {
-        case WM_SETTEXT: SetText(w, lParam ? reinterpret_cast<LPCWSTR>(lParam) : u""); return TRUE;
-        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w.text.size());
-        case WM_GETTEXT: {
-            auto* out = reinterpret_cast<LPWSTR>(lParam);
-            if (!out || wParam == 0) return 0;
-            size_t n = std::min<size_t>(w.text.size(), wParam - 1);
-            w.text.copy(out, n);
-            out[n] = 0;
-            return static_cast<LRESULT>(n);
-        }
         case WM_SETICON: {
             int which = wParam == ICON_BIG ? ICON_BIG : ICON_SMALL;
             HICON previous = w.icons[which];
@@ -298,6 +278,25 @@ LRESULT WindowManager::DefaultDialogProc(Window& w, UINT message, WPARAM wParam,
         }
         case WM_CLOSE: Send(w.handle, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); return 0;
         default: return 0;
+    }
+}
+
+std::optional<LRESULT> WindowManager::TextMessage(Window& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SETTEXT:
+            // The text a window takes is zero-terminated.
+            SetText(w, lParam ? reinterpret_cast<LPCWSTR>(lParam) : u"");
+            return TRUE;
+        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(w.text.size());
+        case WM_GETTEXT: {
+            auto* out = reinterpret_cast<LPWSTR>(lParam);
+            if (!out || wParam == 0) return 0;
+            size_t n = std::min<size_t>(w.text.size(), wParam - 1);
+            w.text.copy(out, n);
+            out[n] = 0;
+            return static_cast<LRESULT>(n);
+        }
+        default: return std::nullopt;
     }
 }
 

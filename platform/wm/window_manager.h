@@ -73,6 +73,8 @@ private:
     void TraceUser(const UserAction& action);
     UserAction NextAction();
     void CancelOpen(Window& dialog);
+    // WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH, the same for every window.
+    std::optional<LRESULT> TextMessage(Window& w, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::map<uintptr_t, std::unique_ptr<Window>> windows_;
     uintptr_t nextHandle_ = 0x1000;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "crt/oem.h"
+#include "fd_io.h"
 #include "kernel/system.h"
 #include "terminal.h"
 #include "trace/json_lines_sink.h"
@@ -22,17 +23,6 @@ std::string ProgramName(const char* argv0) {
     std::string name = argv0 ? argv0 : "program";
     size_t slash = name.rfind('/');
     return slash == std::string::npos ? name : name.substr(slash + 1);
-}
-
-bool ReadAll(int fd, std::string& out) {
-    char buffer[65536];
-    while (true) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        out.append(buffer, n);
-    }
 }
 
 int Fail(const std::string& program, const std::string& message) {
@@ -59,7 +49,7 @@ int OEMInit(int argc, char** argv) {
                         program + " (terminal-sim --help tells how)");
 
     std::string scriptText;
-    if (!ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
+    if (!terminal::ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
     close(config.scriptFd);
     if (auto error = ce::CheckScript(scriptText))
         return Fail(program, "script line " + std::to_string(error->line) + ": " + error->message);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "fd_io.h"
 #include "sim/options.h"
 #include "state/device_id_store.h"
 #include "wm/script.h"
@@ -28,17 +29,6 @@ std::string RunnerFolder() {
     if (n <= 0) return ".";
     std::string p(path, n);
     return p.substr(0, p.rfind('/'));
-}
-
-bool ReadAll(int fd, std::string& out) {
-    char buffer[65536];
-    while (true) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) return true;
-        out.append(buffer, n);
-    }
 }
 
 // The script goes to the program in an anonymous file it inherits.
@@ -78,11 +68,11 @@ int main(int argc, char** argv) {
                     options.program + " (terminal-sim --help tells how)");
     std::string scriptText;
     if (*options.script == "-") {
-        if (!ReadAll(0, scriptText)) return Fail("cannot read the script from standard input");
+        if (!terminal::ReadAll(0, scriptText)) return Fail("cannot read the script from standard input");
     } else {
         int fd = open(options.script->c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) return Fail("cannot read the script " + *options.script + ": " + std::strerror(errno));
-        bool ok = ReadAll(fd, scriptText);
+        bool ok = terminal::ReadAll(fd, scriptText);
         int e = errno;
         close(fd);
         if (!ok) return Fail("cannot read the script " + *options.script + ": " + std::strerror(e));
