@@ -1,5 +1,7 @@
 #include "terminal.h"
 
+#include <cstdio>
+
 #include "drivers/refusing_driver.h"
 #include "kernel/system.h"
 
@@ -27,8 +29,12 @@ std::optional<std::string> Terminal::PowerOn() {
         return "code page " + std::to_string(config_.codePage) + " is not supported on this host";
     if (auto error = state_.Ensure()) return "terminal state: " + *error;
 
-    auto id = deviceIds_.Load();
+    bool created = false;
+    auto id = deviceIds_.Load(&created);
     if (auto* error = std::get_if<std::string>(&id)) return *error;
+    if (created)
+        std::fprintf(stderr, "terminal: no device ID stored in %s yet: the terminal starts with the factory ID \"%s\"\n",
+                     state_.path().c_str(), reinterpret_cast<const char*>(DeviceIdStore::Factory().data()));
     identity_ = std::make_unique<IdentityDriver>(std::get<DeviceIdBytes>(id), &deviceIds_);
     Plug("FIO1:", *identity_);
 

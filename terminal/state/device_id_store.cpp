@@ -11,11 +11,13 @@ DeviceIdBytes DeviceIdStore::Factory() {
     return id;
 }
 
-std::variant<DeviceIdBytes, std::string> DeviceIdStore::Load() const {
+std::variant<DeviceIdBytes, std::string> DeviceIdStore::Load(bool* created) const {
+    if (created) *created = false;
     auto read = dir_.Read(kFileName);
     if (read.status == StateDir::ReadStatus::Missing) {
         DeviceIdBytes id = Factory();
         if (auto error = Save(id)) return *error;
+        if (created) *created = true;
         return id;
     }
     if (read.status == StateDir::ReadStatus::Unreadable) return read.error;

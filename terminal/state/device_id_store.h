@@ -20,9 +20,10 @@ public:
 
     explicit DeviceIdStore(const StateDir& dir) : dir_(dir) {}
 
-    // The stored ID; the factory ID, written, when there is none yet; an
-    // error message when the file is damaged or unreadable.
-    std::variant<DeviceIdBytes, std::string> Load() const;
+    // The stored ID; the factory ID, written, when there is none yet (and
+    // then *created is set); an error message when the file is damaged or
+    // unreadable.
+    std::variant<DeviceIdBytes, std::string> Load(bool* created = nullptr) const;
     std::optional<std::string> Save(const DeviceIdBytes& id) const;
 
 private:

@@ -43,8 +43,10 @@ protected:
 TEST_F(StateTest, ANewStateHoldsAShortAsciiIdThenZeros) {
     StateDir dir(root + "/state");
     ASSERT_FALSE(dir.Ensure());
-    auto id = DeviceIdStore(dir).Load();
+    bool created = false;
+    auto id = DeviceIdStore(dir).Load(&created);
     ASSERT_TRUE(std::holds_alternative<DeviceIdBytes>(id));
+    EXPECT_TRUE(created);
     const DeviceIdBytes& bytes = std::get<DeviceIdBytes>(id);
     size_t length = 0;
     while (length < 64 && bytes[length]) ++length;
