@@ -2,7 +2,6 @@
 // most recent lines available for display.
 #pragma once
 #include <cstdarg>
-#include <deque>
 #include <string>
 
 namespace ce {

@@ -128,10 +128,7 @@ INT_PTR WindowManager::RunDialog(HINSTANCE instance, LPCWSTR templateName, HWND 
             CancelOpen(*dialog);
             break;
         }
-        if (auto why = Apply(*dialog, action)) {
-            Transcript().Emit(trace::Event("scriptError").Num("line", action.line).Utf8("error", *why));
-            if (frontEnd_) frontEnd_->Rejected(action, *why);
-        }
+        if (auto why = Apply(*dialog, action)) Reject(action, *why);
     }
     INT_PTR result = dialog->result;
     modals_.pop_back();
@@ -145,6 +142,11 @@ void WindowManager::CancelOpen(Window& dialog) {
     if (frontEnd_) frontEnd_->LeftOpen(what);
     Send(dialog.handle, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     if (!dialog.ended) EndDialog(dialog.handle, IDCANCEL);  // never wait for input that cannot come
+}
+
+void WindowManager::Reject(const UserAction& action, const std::string& why) {
+    Transcript().Emit(trace::Event("scriptError").Num("line", action.line).Utf8("error", why));
+    if (frontEnd_) frontEnd_->Rejected(action, why);
 }
 
 UserAction WindowManager::NextAction() {
@@ -233,10 +235,8 @@ int WindowManager::RunMessageBox(HWND owner, std::u16string text, std::u16string
             if (frontEnd_) frontEnd_->LeftOpen(what);
             break;
         }
-        std::string why = std::string("a message box is in front; ") + UserAction::Name(action.kind) +
-                          " does not reach the dialog until it is dismissed";
-        Transcript().Emit(trace::Event("scriptError").Num("line", action.line).Utf8("error", why));
-        if (frontEnd_) frontEnd_->Rejected(action, why);
+        Reject(action, std::string("a message box is in front; ") + UserAction::Name(action.kind) +
+                           " does not reach the dialog until it is dismissed");
     }
     modals_.pop_back();
     Transcript().Emit(trace::Event("dismiss"));

@@ -71,6 +71,8 @@ private:
     // Carries out one action on the dialog in front; the reason it does not fit otherwise.
     std::optional<std::string> Apply(Window& dialog, const UserAction& action);
     void TraceUser(const UserAction& action);
+    // The action does not fit the screen: recorded, and the front end told.
+    void Reject(const UserAction& action, const std::string& why);
     UserAction NextAction();
     void CancelOpen(Window& dialog);
     // WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH, the same for every window.
