@@ -10,7 +10,6 @@ class DebugOutput {
 public:
     void Write(const std::u16string& piece);
     const std::u16string& All() const { return all_; }
-    void Clear() { all_.clear(); }
 
 private:
     std::u16string all_;

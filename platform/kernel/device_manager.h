@@ -15,7 +15,6 @@ public:
     // The driver stays owned by the caller and must outlive its registration.
     void Register(std::string_view prefix, int index, StreamDriver* driver);
     void Unregister(std::string_view prefix, int index);
-    void Clear() { drivers_.clear(); }
 
     // The canonical device name ("FIO1:") of a name of three capital letters,
     // a digit and a colon; nothing for any other name.

@@ -26,8 +26,6 @@ public:
     static bool UseImage(const std::vector<uint8_t>& resImage);
 
     HINSTANCE Instance() const;
-    bool Valid() const { return valid_; }
-    const std::vector<ResourceEntry>& Entries() const { return entries_; }
     // The first entry of that type and name, in any language.
     const ResourceEntry* Find(const ResId& type, const ResId& name) const;
 

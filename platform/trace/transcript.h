@@ -23,7 +23,6 @@ public:
 
     void Attach(std::shared_ptr<Sink> sink) { sinks_.push_back(std::move(sink)); }
     void DetachAll() { sinks_.clear(); }
-    bool Empty() const { return sinks_.empty(); }
     void Emit(Event event);
     void Flush();
 

@@ -135,32 +135,11 @@ std::variant<std::optional<UserAction>, ScriptError> ParseScriptLine(std::string
     return std::optional<UserAction>(std::move(a));
 }
 
-namespace {
-// Calls take(action) for each action in order; the first error stops it.
-template <typename Take>
-std::optional<ScriptError> EachAction(std::string_view text, Take take) {
-    int lineNumber = 0;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t eol = text.find('\n', pos);
-        if (eol == std::string_view::npos) eol = text.size();
-        auto parsed = ParseScriptLine(text.substr(pos, eol - pos), ++lineNumber);
-        pos = eol + 1;
-        if (auto* error = std::get_if<ScriptError>(&parsed)) return *error;
-        if (auto& action = std::get<std::optional<UserAction>>(parsed)) take(std::move(*action));
-    }
-    return std::nullopt;
-}
-}  // namespace
-
-ScriptParse ParseScript(std::string_view text) {
-    std::vector<UserAction> actions;
-    if (auto error = EachAction(text, [&](UserAction a) { actions.push_back(std::move(a)); })) return *error;
-    return actions;
-}
-
 std::optional<ScriptError> CheckScript(std::string_view text) {
-    return EachAction(text, [](UserAction) {});
+    ScriptReader reader{std::string(text)};
+    while (reader.Next()) {
+    }
+    return reader.error();
 }
 
 std::optional<UserAction> ScriptReader::Next() {
@@ -169,7 +148,8 @@ std::optional<UserAction> ScriptReader::Next() {
         if (eol == std::string::npos) eol = text_.size();
         auto parsed = ParseScriptLine(std::string_view(text_).substr(pos_, eol - pos_), ++line_);
         pos_ = eol + 1;
-        if (std::holds_alternative<ScriptError>(parsed)) {
+        if (auto* error = std::get_if<ScriptError>(&parsed)) {
+            error_ = *error;
             pos_ = text_.size();
             return std::nullopt;
         }

@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "wm/front_end.h"
 
@@ -16,9 +15,6 @@ struct ScriptError {
     int line = 0;
     std::string message;
 };
-
-using ScriptParse = std::variant<std::vector<UserAction>, ScriptError>;
-ScriptParse ParseScript(std::string_view text);
 
 // The first malformed line, if any, without keeping the actions.
 std::optional<ScriptError> CheckScript(std::string_view text);
@@ -33,11 +29,14 @@ public:
     explicit ScriptReader(std::string text) : text_(std::move(text)) {}
     // The next action; nothing at the end or at a malformed line.
     std::optional<UserAction> Next();
+    // The malformed line that stopped the reading, if one did.
+    const std::optional<ScriptError>& error() const { return error_; }
 
 private:
     std::string text_;
     size_t pos_ = 0;
     int line_ = 0;
+    std::optional<ScriptError> error_;
 };
 
 // A JSON string literal at the start of text, as UTF-16; consumed is set to

@@ -11,7 +11,7 @@ namespace ce {
 
 class ScriptedFrontEnd : public FrontEnd {
 public:
-    // The script must have been checked (ParseScript); errorPrefix starts
+    // The script must have been checked (CheckScript); errorPrefix starts
     // each reported line ("terminal-sim: ").
     ScriptedFrontEnd(std::string script, std::FILE* errors, std::string errorPrefix);
 

@@ -3,7 +3,6 @@
 // the persisted state, the drivers, the transcript and the front end.
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <string>
 

@@ -6,13 +6,23 @@
 
 namespace {
 
-using ce::ParseScript;
+using ce::CheckScript;
 using ce::ScriptError;
+using ce::ScriptReader;
 using ce::UserAction;
 using K = UserAction::Kind;
 
+// Every action of a well-formed script, read as the scripted front end reads it.
+std::vector<UserAction> ReadAll(const std::string& script) {
+    EXPECT_FALSE(CheckScript(script)) << CheckScript(script)->message;
+    ScriptReader reader(script);
+    std::vector<UserAction> actions;
+    while (auto a = reader.Next()) actions.push_back(*a);
+    return actions;
+}
+
 TEST(Script, ParsesEveryActionAndSkipsCommentsAndBlankLines) {
-    auto parsed = ParseScript(
+    auto actions = ReadAll(
         "# a comment\n"
         "\n"
         "set-text 1000 \"a#b \\\"q\\\" \\u4e2d\\ud83d\\ude00\"  # typed\n"
@@ -22,28 +32,24 @@ TEST(Script, ParsesEveryActionAndSkipsCommentsAndBlankLines) {
         "dismiss\n"
         "wait 1500\n"
         "set-text 1000 \"中文\"");
-    auto* actions = std::get_if<std::vector<UserAction>>(&parsed);
-    ASSERT_TRUE(actions) << std::get<ScriptError>(parsed).message;
-    ASSERT_EQ(actions->size(), 7u);
-    EXPECT_EQ((*actions)[0].kind, K::SetText);
-    EXPECT_EQ((*actions)[0].id, 1000);
-    EXPECT_EQ((*actions)[0].text, u"a#b \"q\" 中\U0001F600");
-    EXPECT_EQ((*actions)[0].line, 3);
-    EXPECT_EQ((*actions)[1].kind, K::Click);
-    EXPECT_EQ((*actions)[1].id, 1001);
-    EXPECT_EQ((*actions)[2].kind, K::Ok);
-    EXPECT_EQ((*actions)[3].kind, K::Cancel);
-    EXPECT_EQ((*actions)[4].kind, K::Dismiss);
-    EXPECT_EQ((*actions)[5].kind, K::Wait);
-    EXPECT_EQ((*actions)[5].ms, 1500u);
-    EXPECT_EQ((*actions)[6].text, u"中文");
-    EXPECT_EQ((*actions)[6].line, 9);
+    ASSERT_EQ(actions.size(), 7u);
+    EXPECT_EQ(actions[0].kind, K::SetText);
+    EXPECT_EQ(actions[0].id, 1000);
+    EXPECT_EQ(actions[0].text, u"a#b \"q\" 中\U0001F600");
+    EXPECT_EQ(actions[0].line, 3);
+    EXPECT_EQ(actions[1].kind, K::Click);
+    EXPECT_EQ(actions[1].id, 1001);
+    EXPECT_EQ(actions[2].kind, K::Ok);
+    EXPECT_EQ(actions[3].kind, K::Cancel);
+    EXPECT_EQ(actions[4].kind, K::Dismiss);
+    EXPECT_EQ(actions[5].kind, K::Wait);
+    EXPECT_EQ(actions[5].ms, 1500u);
+    EXPECT_EQ(actions[6].text, u"中文");
+    EXPECT_EQ(actions[6].line, 9);
 }
 
 TEST(Script, AnEmptyScriptHasNoActions) {
-    auto parsed = ParseScript("");
-    ASSERT_TRUE(std::holds_alternative<std::vector<UserAction>>(parsed));
-    EXPECT_TRUE(std::get<std::vector<UserAction>>(parsed).empty());
+    EXPECT_TRUE(ReadAll("").empty());
 }
 
 struct BadLine {
@@ -56,8 +62,7 @@ void PrintTo(const BadLine& c, std::ostream* os) { *os << c.says; }
 class MalformedScript : public ::testing::TestWithParam<BadLine> {};
 
 TEST_P(MalformedScript, NamesTheLineAndTheFault) {
-    auto parsed = ParseScript(GetParam().script);
-    auto* error = std::get_if<ScriptError>(&parsed);
+    auto error = CheckScript(GetParam().script);
     ASSERT_TRUE(error) << "accepted: " << GetParam().script;
     EXPECT_EQ(error->line, GetParam().line);
     EXPECT_NE(error->message.find(GetParam().says), std::string::npos) << error->message;
