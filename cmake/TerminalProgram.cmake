@@ -1,15 +1,15 @@
-# add_terminal_program(NAME RC_FILE ICON_FORMATS SOURCES...)
+# add_terminal_program(NAME RC_FILE ICON_PICTURE ICON_FORMATS SOURCES...)
 # Builds a program of the terminal for the host: its icon from our
-# generator, its resource script compiled by windres into a .res, which is
+# generator (a picture in "SIZExBITS;..." formats), its resource script compiled by windres into a .res, which is
 # linked into the executable, and its sources on the platform's libraries.
-function(add_terminal_program name rc_file icon_formats)
+function(add_terminal_program name rc_file icon_picture icon_formats)
   set(sources ${ARGN})
   set(gen ${CMAKE_CURRENT_BINARY_DIR}/generated)
   file(MAKE_DIRECTORY ${gen})
 
   add_custom_command(
     OUTPUT ${gen}/${name}.ico
-    COMMAND make_icon ${gen}/${name}.ico ${icon_formats}
+    COMMAND make_icon ${gen}/${name}.ico ${icon_picture} ${icon_formats}
     DEPENDS make_icon
     COMMENT "Drawing ${name}.ico")
 

@@ -43,7 +43,7 @@ bool ParseInt(const char* text, long min, long max, long& out) {
 }  // namespace
 
 const std::vector<std::string>& SimConfig::Devices() {
-    static const std::vector<std::string> devices = {"FIO1:", "HAL"};
+    static const std::vector<std::string> devices = {"FIO1:", "GPR1:", "BKL1:", "SDH1:", "HAL"};
     return devices;
 }
 

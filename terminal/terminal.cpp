@@ -8,7 +8,12 @@
 namespace terminal {
 
 Terminal::Terminal(SimConfig config)
-    : config_(std::move(config)), state_(config_.StatePath()), deviceIds_(state_) {}
+    : config_(std::move(config)),
+      state_(config_.StatePath()),
+      deviceIds_(state_),
+      gprsPower_(state_, kGprsPowerFile),
+      wlanPower_(state_, kWlanPowerFile),
+      backlightLevel_(state_, kBacklightFile) {}
 
 Terminal::~Terminal() = default;
 
@@ -37,6 +42,23 @@ std::optional<std::string> Terminal::PowerOn() {
                      state_.path().c_str(), reinterpret_cast<const char*>(DeviceIdStore::Factory().data()));
     identity_ = std::make_unique<IdentityDriver>(std::get<DeviceIdBytes>(id), &deviceIds_);
     Plug("FIO1:", *identity_);
+
+    auto gprsOn = gprsPower_.Load();
+    if (auto* error = std::get_if<std::string>(&gprsOn)) return *error;
+    gprs_ = std::make_unique<PowerSwitchDriver>("GPR1:", PowerSwitchDriver::kGprsPowerOn,
+                                                PowerSwitchDriver::kGprsPowerOff, std::get<bool>(gprsOn), &gprsPower_);
+    Plug("GPR1:", *gprs_);
+
+    auto level = backlightLevel_.Load();
+    if (auto* error = std::get_if<std::string>(&level)) return *error;
+    backlight_ = std::make_unique<BacklightDriver>(std::get<uint32_t>(level), &backlightLevel_);
+    Plug("BKL1:", *backlight_);
+
+    auto wlanOn = wlanPower_.Load();
+    if (auto* error = std::get_if<std::string>(&wlanOn)) return *error;
+    wlan_ = std::make_unique<PowerSwitchDriver>("SDH1:", PowerSwitchDriver::kWlanPowerOn,
+                                                PowerSwitchDriver::kWlanPowerOff, std::get<bool>(wlanOn), &wlanPower_);
+    Plug("SDH1:", *wlan_);
 
     if (!config_.absent.count("HAL")) {
         hal_ = std::make_unique<TerminalHal>(config_.refusing.count("HAL") > 0, &state_);

@@ -6,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "drivers/backlight_driver.h"
 #include "drivers/identity_driver.h"
+#include "drivers/power_switch_driver.h"
 #include "hal/terminal_hal.h"
 #include "kernel/stream_driver.h"
 #include "sim_config.h"
 #include "state/device_id_store.h"
+#include "state/device_settings.h"
 #include "state/state_dir.h"
 
 namespace terminal {
@@ -34,7 +37,13 @@ private:
     SimConfig config_;
     StateDir state_;
     DeviceIdStore deviceIds_;
+    PowerSetting gprsPower_;
+    PowerSetting wlanPower_;
+    LevelSetting backlightLevel_;
     std::unique_ptr<IdentityDriver> identity_;
+    std::unique_ptr<PowerSwitchDriver> gprs_;
+    std::unique_ptr<BacklightDriver> backlight_;
+    std::unique_ptr<PowerSwitchDriver> wlan_;
     std::unique_ptr<TerminalHal> hal_;
     std::vector<std::unique_ptr<ce::StreamDriver>> wrappers_;
 };

@@ -1,5 +1,5 @@
-// Writes a Windows icon file (.ico) of an ID card in the sizes and colour
-// depths asked for: make_icon OUT.ico 48x4 32x4 16x4 48x8 ...
+// Writes a Windows icon file (.ico) of one of the programs' pictures in the
+// sizes and colour depths asked for: make_icon OUT.ico id-card 48x4 32x4 ...
 // (size x bits per pixel; 4 and 8 bits use a palette, 24 bits do not).
 #include <cmath>
 #include <cstdint>
@@ -19,8 +19,8 @@ struct Pixel {
     bool opaque;
 };
 
-// The picture, on a unit square: a blue card with a photo and text lines.
-Pixel Picture(double x, double y) {
+// An ID card, on a unit square: a blue card with a photo and text lines.
+Pixel IdCard(double x, double y) {
     const double left = 0.04, right = 0.96, top = 0.18, bottom = 0.82, radius = 0.08;
     auto insideRounded = [&](double px, double py) {
         double cx = std::fmin(std::fmax(px, left + radius), right - radius);
@@ -44,6 +44,33 @@ Pixel Picture(double x, double y) {
     for (double line : {0.44, 0.56, 0.68})
         if (x > 0.52 && x < 0.88 && std::fabs(y - line) < 0.03) return {{0, 0, 0}, true};
     return {{192, 220, 255}, true};
+}
+
+// A radio mast, on a unit square: a grey mast sending blue waves both ways.
+Pixel RadioMast(double x, double y) {
+    const double cx = 0.5, top = 0.30;
+    // The mast: a narrow triangle from its tip down to a wide foot.
+    double halfWidth = 0.03 + (y - top) * 0.22;
+    if (y > top && y < 0.94 && std::fabs(x - cx) < halfWidth) {
+        bool edge = std::fabs(x - cx) > halfWidth - 0.06;
+        return {edge ? Rgb{64, 64, 64} : Rgb{192, 192, 192}, true};
+    }
+    // The tip, and two arcs of waves either side of it.
+    double dx = x - cx, dy = y - top;
+    double r = std::sqrt(dx * dx + dy * dy);
+    if (r < 0.07) return {{255, 0, 0}, true};
+    bool sideways = std::fabs(dx) > std::fabs(dy) * 0.9;
+    for (double ring : {0.17, 0.29, 0.41})
+        if (sideways && std::fabs(r - ring) < 0.04) return {{0, 0, 255}, true};
+    return {{0, 0, 0}, false};
+}
+
+using PictureFn = Pixel (*)(double, double);
+
+PictureFn PictureNamed(const std::string& name) {
+    if (name == "id-card") return &IdCard;
+    if (name == "radio-mast") return &RadioMast;
+    return nullptr;
 }
 
 std::vector<Rgb> Palette(int bits) {
@@ -88,7 +115,7 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 
 // One image as an icon resource holds it: a BITMAPINFOHEADER of double
 // height, the palette, the colour rows and the transparency mask, bottom up.
-std::vector<uint8_t> Image(int size, int bits) {
+std::vector<uint8_t> Image(PictureFn Picture, int size, int bits) {
     std::vector<Rgb> palette = bits <= 8 ? Palette(bits) : std::vector<Rgb>();
     size_t xorStride = ((size * bits + 31) / 32) * 4;
     size_t andStride = ((size + 31) / 32) * 4;
@@ -138,12 +165,17 @@ std::vector<uint8_t> Image(int size, int bits) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: make_icon OUT.ico SIZExBITS...\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: make_icon OUT.ico id-card|radio-mast SIZExBITS...\n");
+        return 2;
+    }
+    PictureFn picture = PictureNamed(argv[2]);
+    if (!picture) {
+        std::fprintf(stderr, "make_icon: no picture \"%s\" (id-card or radio-mast)\n", argv[2]);
         return 2;
     }
     std::vector<std::pair<int, int>> formats;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = 3; i < argc; ++i) {
         int size = 0, bits = 0;
         if (std::sscanf(argv[i], "%dx%d", &size, &bits) != 2 || size < 1 || size > 255 ||
             (bits != 4 && bits != 8 && bits != 24)) {
@@ -153,7 +185,7 @@ int main(int argc, char** argv) {
         formats.emplace_back(size, bits);
     }
     std::vector<std::vector<uint8_t>> images;
-    for (auto [size, bits] : formats) images.push_back(Image(size, bits));
+    for (auto [size, bits] : formats) images.push_back(Image(picture, size, bits));
 
     std::vector<uint8_t> file;
     Put16(file, 0);

@@ -1,5 +1,6 @@
 // CWinThread and CWinApp: the application object, its title, icons and
 // message boxes.
+#include "afxdisp.h"
 #include "afxwin.h"
 #include "kernel/system.h"
 #include "wm/window_manager.h"
@@ -110,6 +111,6 @@ int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDHelp) {
     return ::MessageBoxW(nullptr, lpszText, nullptr, nType | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }
 
-void AFXAPI AfxEnableControlContainer(void*) {
+void AFXAPI AfxEnableControlContainer(COccManager*) {
     ce::System::Get().transcript.Emit(ce::trace::Event("AfxEnableControlContainer"));
 }

@@ -85,7 +85,7 @@ std::string NarrationSink::Line(const Event& e) {
         return line;
     }
     if (ev == "messageBox")
-        return "a message box " + Quote(f("caption")) + " says " + Quote(f("text"));
+        return "a message box " + Quote(f("caption")) + " says " + Quote(f("text")) + " (type " + Num(f("type")) + ")";
     if (ev == "dismiss") return "the message box is dismissed";
     if (ev == "CreateFileW")
         return "open " + Quote(f("name")) + (Num(f("handle")) == "-1" ? ": no such driver" : ": handle " + Num(f("handle")));
@@ -103,7 +103,12 @@ std::string NarrationSink::Line(const Event& e) {
     if (ev == "Sleep") return "the program waits " + Num(f("ms")) + " ms";
     if (ev == "endDialog") return "the dialog ends with " + Num(f("result"));
     if (ev == "destroy") return "the dialog " + Num(f("id")) + " is gone";
-    if (ev == "stored") return "the terminal stores the device ID " + Bytes(f("id"));
+    if (ev == "stored") {
+        std::string device = Quote(f("device"));
+        if (f("power")) return device + " switches the power " + text::ToUtf8(f("power")->text);
+        if (f("level")) return device + " sets the level to " + Num(f("level"));
+        return device + " stores the device ID " + Bytes(f("id"));
+    }
     if (ev == "leftOpen") return "! the script ended with " + (f("what") ? text::ToUtf8(f("what")->text) : "?") + " open";
     if (ev == "scriptError") return "! script line " + Num(f("line")) + ": " + (f("error") ? text::ToUtf8(f("error")->text) : "");
     if (ev == "exit") return "the program ends with exit code " + Num(f("code"));

@@ -92,14 +92,6 @@ HWND WindowManager::CreateDialogWindow(int templateId, const res::DialogTemplate
         c->pixels = UnitsToPixels(c->units);
         if (!item.text.isOrdinal) c->text = item.text.name;
     }
-    const RECT& r = dialog->pixels;
-    Transcript().Emit(trace::Event("dialog")
-                          .Num("id", templateId)
-                          .Text("caption", dialog->text)
-                          .Num("x", r.left)
-                          .Num("y", r.top)
-                          .Num("width", r.right - r.left)
-                          .Num("height", r.bottom - r.top));
     return dialog->handle;
 }
 
@@ -115,7 +107,17 @@ INT_PTR WindowManager::RunDialog(HINSTANCE instance, LPCWSTR templateName, HWND 
     HWND hDlg = CreateDialogWindow(name.isOrdinal ? name.ordinal : 0, *tmpl, parent, proc);
     modals_.push_back(ModalFrame{hDlg, std::nullopt});
     Window* dialog = Find(hDlg);
-    if (Send(hDlg, WM_INITDIALOG, 0, param)) {
+    bool defaultFocus = Send(hDlg, WM_INITDIALOG, 0, param) != 0;
+    // A visible dialog appears once WM_INITDIALOG has placed it.
+    const RECT& r = dialog->pixels;
+    Transcript().Emit(trace::Event("dialog")
+                          .Num("id", dialog->id)
+                          .Text("caption", dialog->text)
+                          .Num("x", r.left)
+                          .Num("y", r.top)
+                          .Num("width", r.right - r.left)
+                          .Num("height", r.bottom - r.top));
+    if (defaultFocus) {
         for (Window* c : dialog->children)
             if (c->TabStop()) {
                 SetFocus(c->handle);

@@ -6,6 +6,12 @@
 
 namespace terminal {
 
+long TerminalHal::StoredSuspends(const StateDir& state) {
+    auto read = state.Read(kSuspendFile);
+    if (read.status != StateDir::ReadStatus::Ok) return 0;
+    return std::strtol(std::string(read.bytes.begin(), read.bytes.end()).c_str(), nullptr, 10);
+}
+
 BOOL TerminalHal::IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE*, DWORD outSize, DWORD*) {
     if (refusing_) {
         SetLastError(ERROR_GEN_FAILURE);
@@ -22,11 +28,7 @@ BOOL TerminalHal::IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE*, DWO
     ++suspends_;
     // The count of suspends across runs, for whoever looks at the terminal's state.
     if (state_) {
-        auto read = state_->Read(kSuspendFile);
-        long before = read.status == StateDir::ReadStatus::Ok
-                          ? std::strtol(std::string(read.bytes.begin(), read.bytes.end()).c_str(), nullptr, 10)
-                          : 0;
-        std::string count = std::to_string(before + 1) + "\n";
+        std::string count = std::to_string(StoredSuspends(*state_) + 1) + "\n";
         state_->Replace(kSuspendFile, std::vector<uint8_t>(count.begin(), count.end()));
     }
     ce::System::Get().transcript.Emit(ce::trace::Event("suspend"));

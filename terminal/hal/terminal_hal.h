@@ -16,6 +16,8 @@ public:
     BOOL IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
                    DWORD* bytesReturned) override;
     int suspends() const { return suspends_; }
+    // How often the terminal kept in `state` has suspended, over all runs.
+    static long StoredSuspends(const StateDir& state);
 
 private:
     bool refusing_;

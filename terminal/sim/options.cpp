@@ -98,6 +98,10 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
             o.config.failFrameworkStartup = true;
             continue;
         }
+        if (name == "--status" && !inlineValue) {
+            o.status = true;
+            continue;
+        }
         if (!takesValue) return "unknown option " + name + " (terminal-sim --help lists the options)";
         if (!inlineValue) {
             if (i + 1 >= args.size()) return name + " needs a value";
@@ -134,7 +138,15 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
         if (auto* error = std::get_if<std::string>(&id)) return *error;
         o.deviceId = std::get<DeviceIdBytes>(id);
     }
-    if (positional.empty()) return std::string("which program? terminal-sim [options] Velkin (terminal-sim --help tells more)");
+    if (o.status) {
+        // The state can be set and shown; nothing runs, so nothing else applies.
+        if (!positional.empty()) return "--status runs no program: drop \"" + positional[0] + "\"";
+        if (o.script || o.transcript || !o.config.absent.empty() || !o.config.refusing.empty() ||
+            o.config.failFrameworkStartup)
+            return std::string("--status runs no program: it takes only --state, --code-page and --device-id(-hex)");
+        return o;
+    }
+    if (positional.empty()) return std::string("which program? terminal-sim [options] Velkin|Tarnell, or terminal-sim --status (terminal-sim --help tells more)");
     if (positional.size() > 1) return "one program at a time: \"" + positional[1] + "\" is one too many";
     o.program = positional[0];
     return o;
@@ -144,11 +156,13 @@ const char* RunnerHelp() {
     return R"(terminal-sim: run a program on the simulated handheld terminal.
 
 usage: terminal-sim [options] PROGRAM
+       terminal-sim [--state DIR] [--code-page N] [--device-id TEXT] --status
 
-PROGRAM is Velkin (the device-ID tool), found beside terminal-sim, or the path
-of a program built for the simulated terminal. The program runs as on the
-terminal: its dialog, its driver requests and, when it ends, the power-down
-request to the terminal's HAL.
+PROGRAM is Velkin (the device-ID tool) or Tarnell (the GPRS, backlight and
+WLAN tool), found beside terminal-sim, or the path of a program built for the
+simulated terminal. The program runs as on the terminal: its dialog, its
+driver requests and, when it ends, the power-down request to the terminal's
+HAL.
 
 Scripting a run
   --script FILE        take the user's actions from FILE ('-': standard input),
@@ -170,8 +184,10 @@ Scripting a run
 The terminal's drivers
   --absent NAME        the driver NAME is not there: opening it fails
   --refuse NAME        the driver NAME opens but refuses every request
-                       NAME is a driver name, FIO1: (the identity driver), or
-                       HAL (the power-down request). Both may be repeated.
+                       NAME is a driver name: FIO1: (the identity driver),
+                       GPR1: (the GPRS modem's power), BKL1: (the backlight),
+                       SDH1: (the WLAN module's power), or HAL (the power-down
+                       request). Both may be repeated.
   --code-page N        the terminal's ANSI code page (default 936; 1252 and the
                        other Windows code pages the host can convert)
 
@@ -179,10 +195,16 @@ The terminal's state
   --state DIR          where the terminal keeps its state (default:
                        $XDG_STATE_HOME/terminal-sim, else
                        ~/.local/state/terminal-sim). The device ID lives in
-                       DIR/device-id (64 bytes) and persists from run to run.
+                       DIR/device-id (64 bytes), the modem's and the WLAN
+                       module's power in DIR/gprs-power and DIR/wlan-power
+                       ("on" or "off"), the backlight in DIR/backlight-level;
+                       all persist from run to run.
   --device-id TEXT     store the ID TEXT, in the code page, zero-filled to 64
                        bytes, before the program starts
   --device-id-hex HEX  the same, given as hex bytes ("414243")
+  --status             show what the state holds, device by device (the ID as
+                       text in the code page and as hex), and run nothing;
+                       status 1 when a file of it is damaged
 
 Testing the program's own failures
   --fail-startup       make the framework's start-up (AfxWinInit) fail

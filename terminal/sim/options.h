@@ -12,6 +12,7 @@ namespace terminal {
 
 struct RunnerOptions {
     bool help = false;
+    bool status = false;                     // show the terminal's state; run nothing
     SimConfig config;
     std::optional<DeviceIdBytes> deviceId;   // to store before the program starts
     std::optional<std::string> script;       // a path, or "-" for standard input

@@ -13,6 +13,7 @@
 
 #include "fd_io.h"
 #include "sim/options.h"
+#include "sim/status.h"
 #include "state/device_id_store.h"
 #include "wm/script.h"
 
@@ -46,6 +47,12 @@ int ScriptFd(const std::string& text) {
     return fd;
 }
 
+std::optional<std::string> StoreDeviceId(const terminal::SimConfig& config, const terminal::DeviceIdBytes& id) {
+    terminal::StateDir state(config.StatePath());
+    if (auto error = state.Ensure()) return "terminal state: " + *error;
+    return terminal::DeviceIdStore(state).Save(id);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,6 +62,14 @@ int main(int argc, char** argv) {
     if (options.help) {
         std::fputs(terminal::RunnerHelp(), stdout);
         return 0;
+    }
+
+    if (options.status) {
+        if (options.deviceId)
+            if (auto error = StoreDeviceId(options.config, *options.deviceId)) return Fail(*error);
+        terminal::StatusReport report = terminal::ReadStatus(options.config);
+        std::fputs(report.text.c_str(), stdout);
+        return report.damaged ? 1 : 0;
     }
 
     std::string program = options.program.find('/') == std::string::npos
@@ -96,11 +111,8 @@ int main(int argc, char** argv) {
     if (config.scriptFd < 0) return Fail(std::string("cannot pass the script on: ") + std::strerror(errno));
 
     // Everything checked: now the state may change.
-    if (options.deviceId) {
-        terminal::StateDir state(config.StatePath());
-        if (auto error = state.Ensure()) return Fail("terminal state: " + *error);
-        if (auto error = terminal::DeviceIdStore(state).Save(*options.deviceId)) return Fail(*error);
-    }
+    if (options.deviceId)
+        if (auto error = StoreDeviceId(config, *options.deviceId)) return Fail(*error);
 
     config.Export();
     std::string name = options.program.substr(options.program.rfind('/') + 1);

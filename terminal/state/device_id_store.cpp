@@ -13,13 +13,18 @@ DeviceIdBytes DeviceIdStore::Factory() {
 
 std::variant<DeviceIdBytes, std::string> DeviceIdStore::Load(bool* created) const {
     if (created) *created = false;
+    auto stored = Stored();
+    if (auto* error = std::get_if<std::string>(&stored)) return *error;
+    if (const auto& id = std::get<std::optional<DeviceIdBytes>>(stored)) return *id;
+    DeviceIdBytes id = Factory();
+    if (auto error = Save(id)) return *error;
+    if (created) *created = true;
+    return id;
+}
+
+std::variant<std::optional<DeviceIdBytes>, std::string> DeviceIdStore::Stored() const {
     auto read = dir_.Read(kFileName);
-    if (read.status == StateDir::ReadStatus::Missing) {
-        DeviceIdBytes id = Factory();
-        if (auto error = Save(id)) return *error;
-        if (created) *created = true;
-        return id;
-    }
+    if (read.status == StateDir::ReadStatus::Missing) return std::optional<DeviceIdBytes>();
     if (read.status == StateDir::ReadStatus::Unreadable) return read.error;
     if (read.bytes.size() != 64)
         return "the stored device ID " + dir_.FilePath(kFileName) + " is damaged (" +
@@ -28,7 +33,7 @@ std::variant<DeviceIdBytes, std::string> DeviceIdStore::Load(bool* created) cons
                "to start from the factory ID";
     DeviceIdBytes id;
     std::memcpy(id.data(), read.bytes.data(), 64);
-    return id;
+    return std::optional<DeviceIdBytes>(id);
 }
 
 std::optional<std::string> DeviceIdStore::Save(const DeviceIdBytes& id) const {

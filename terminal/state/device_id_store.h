@@ -24,6 +24,8 @@ public:
     // then *created is set); an error message when the file is damaged or
     // unreadable.
     std::variant<DeviceIdBytes, std::string> Load(bool* created = nullptr) const;
+    // The stored ID without writing anything: nothing when none is stored yet.
+    std::variant<std::optional<DeviceIdBytes>, std::string> Stored() const;
     std::optional<std::string> Save(const DeviceIdBytes& id) const;
 
 private:

@@ -66,8 +66,8 @@ Expect Gone() { return Expect("destroy").Num("id", 102); }
 TEST_F(VelkinDialogTest, OpensWithTheIdInTheEditBoxAndTheFocusThere) {
     PlugIdentity(Driver::Accepting, Bytes64("SIM00001"));
     EXPECT_EQ(Run("cancel\n"), IDCANCEL);
-    EXPECT_TRUE(MatchesSequence(Screen(), {Opens(), BigIcon(), SmallIcon(), GetRequest(H, Bytes64("SIM00001"), 1),
-                                           Shows(1000, u"SIM00001"), Focus(1000), Ends(IDCANCEL), Gone()}));
+    EXPECT_TRUE(MatchesSequence(Screen(), {BigIcon(), SmallIcon(), GetRequest(H, Bytes64("SIM00001"), 1),
+                                           Shows(1000, u"SIM00001"), Opens(), Focus(1000), Ends(IDCANCEL), Gone()}));
     EXPECT_EQ(mainWndAfter, nullptr) << "m_pMainWnd must not outlive the dialog";
 }
 
