@@ -1,12 +1,14 @@
-// A fresh simulated terminal per test, its transcript recorded, with the
-// identity driver plugged in as absent, refusing or accepting.
+// A fresh simulated terminal per test, its transcript recorded, with each
+// driver plugged in as absent, refusing or accepting.
 #pragma once
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 
+#include "drivers/backlight_driver.h"
 #include "drivers/identity_driver.h"
+#include "drivers/power_switch_driver.h"
 #include "drivers/refusing_driver.h"
 #include "hal/terminal_hal.h"
 #include "kernel/system.h"
@@ -33,14 +35,37 @@ protected:
     }
     void TearDown() override { ce::System::Reset(); }
 
+    // Registers `driver` under its name ("GPR1:") as it is, behind a refusing
+    // wrapper, or not at all.
+    void Plug(const std::string& name, ce::StreamDriver& driver, Driver behaviour) {
+        ce::StreamDriver* plugged = &driver;
+        if (behaviour == Driver::Absent) return;
+        if (behaviour == Driver::Refusing) {
+            refusing.push_back(std::make_unique<terminal::RefusingDriver>(driver));
+            plugged = refusing.back().get();
+        }
+        sys->devices.Register(name.substr(0, 3), name[3] - '0', plugged);
+    }
+
     terminal::IdentityDriver& PlugIdentity(Driver behaviour, const std::vector<uint8_t>& id = Bytes64("SIM00001")) {
         terminal::DeviceIdBytes bytes{};
         std::copy(id.begin(), id.begin() + 64, bytes.begin());
         identity = std::make_unique<terminal::IdentityDriver>(bytes, nullptr);
-        refusing = std::make_unique<terminal::RefusingDriver>(*identity);
-        if (behaviour == Driver::Accepting) sys->devices.Register("FIO", 1, identity.get());
-        if (behaviour == Driver::Refusing) sys->devices.Register("FIO", 1, refusing.get());
+        Plug("FIO1:", *identity, behaviour);
         return *identity;
+    }
+
+    // The GPRS modem, the backlight and the WLAN module, all alike.
+    void PlugRadios(Driver behaviour) {
+        using terminal::PowerSwitchDriver;
+        gprs = std::make_unique<PowerSwitchDriver>("GPR1:", PowerSwitchDriver::kGprsPowerOn,
+                                                   PowerSwitchDriver::kGprsPowerOff, false, nullptr);
+        backlight = std::make_unique<terminal::BacklightDriver>(80, nullptr);
+        wlan = std::make_unique<PowerSwitchDriver>("SDH1:", PowerSwitchDriver::kWlanPowerOn,
+                                                   PowerSwitchDriver::kWlanPowerOff, false, nullptr);
+        Plug("GPR1:", *gprs, behaviour);
+        Plug("BKL1:", *backlight, behaviour);
+        Plug("SDH1:", *wlan, behaviour);
     }
 
     void PlugHal(bool refuse) {
@@ -58,7 +83,10 @@ protected:
     ce::System* sys = nullptr;
     std::shared_ptr<Recorder> recorder;
     std::unique_ptr<terminal::IdentityDriver> identity;
-    std::unique_ptr<terminal::RefusingDriver> refusing;
+    std::unique_ptr<terminal::PowerSwitchDriver> gprs;
+    std::unique_ptr<terminal::BacklightDriver> backlight;
+    std::unique_ptr<terminal::PowerSwitchDriver> wlan;
+    std::vector<std::unique_ptr<terminal::RefusingDriver>> refusing;
     std::unique_ptr<terminal::TerminalHal> hal;
 };
 

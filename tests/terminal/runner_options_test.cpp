@@ -70,6 +70,28 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{{"--code-page", "abc", "Velkin"}, "unsupported code page"},
                       Bad{{"--state"}, "--state needs a value"},
                       Bad{{"--script", "x"}, "which program"},
-                      Bad{{"Velkin", "Tarnell"}, "one too many"}));
+                      Bad{{"Velkin", "Tarnell"}, "one too many"},
+                      Bad{{"--absent", "GPR1:", "--refuse", "GPR1:", "Tarnell"}, "both absent and refusing"},
+                      Bad{{"--status", "Tarnell"}, "--status runs no program: drop \"Tarnell\""},
+                      Bad{{"--status", "--refuse", "HAL"}, "--status runs no program"},
+                      Bad{{"--status", "--script", "-"}, "--status runs no program"}));
+
+TEST(RunnerOptions, EveryDriverOfTheTerminalCanBeAbsentOrRefusing) {
+    auto parsed = ParseRunnerOptions({"--absent", "GPR1:", "--absent", "SDH1:", "--refuse", "BKL1:", "--refuse", "FIO1:",
+                                      "--absent", "HAL", "Tarnell"});
+    auto* o = std::get_if<RunnerOptions>(&parsed);
+    ASSERT_TRUE(o) << std::get<std::string>(parsed);
+    EXPECT_EQ(o->config.absent, (std::set<std::string>{"GPR1:", "SDH1:", "HAL"}));
+    EXPECT_EQ(o->config.refusing, (std::set<std::string>{"BKL1:", "FIO1:"}));
+}
+
+TEST(RunnerOptions, StatusTakesTheStateTheCodePageAndAnIdToStore) {
+    auto parsed = ParseRunnerOptions({"--status", "--state", "/tmp/s", "--code-page", "1252", "--device-id", "X"});
+    auto* o = std::get_if<RunnerOptions>(&parsed);
+    ASSERT_TRUE(o) << std::get<std::string>(parsed);
+    EXPECT_TRUE(o->status);
+    EXPECT_TRUE(o->deviceId);
+    EXPECT_EQ(o->program, "");
+}
 
 }  // namespace

@@ -1,38 +1,19 @@
 // Velkin's compiled resources, field by field: the dialog and its controls,
 // the icon group and the version.
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
-
-#include "resources/dialog_template.h"
 #include "resources/icon_group.h"
-#include "resources/res_file.h"
 #include "resources/version_info.h"
+#include "support/res_fixture.h"
 
+namespace test {
 namespace {
 
 using namespace ce::res;
 
 constexpr uint16_t kChineseSimplified = 0x0804;
 
-class VelkinResources : public ::testing::Test {
+class VelkinResources : public ResFixture {
 protected:
-    void SetUp() override {
-        std::ifstream in(VELKIN_RES, std::ios::binary);
-        std::vector<uint8_t> image{std::istreambuf_iterator<char>(in), {}};
-        auto parsed = ParseResFile(image.data(), image.size());
-        ASSERT_TRUE(parsed) << "not a .res file: " << VELKIN_RES;
-        entries = *parsed;
-    }
-    const ResourceEntry& Entry(uint16_t type, uint16_t name) {
-        for (const auto& e : entries)
-            if (e.type == ResId::Ordinal(type) && e.name == ResId::Ordinal(name)) return e;
-        ADD_FAILURE() << "no resource of type " << type << " named " << name;
-        static ResourceEntry none;
-        return none;
-    }
-    std::vector<ResourceEntry> entries;
+    void SetUp() override { Load(VELKIN_RES); }
 };
 
 TEST_F(VelkinResources, DialogTemplate102) {
@@ -49,31 +30,11 @@ TEST_F(VelkinResources, DialogTemplate102) {
     EXPECT_EQ(t->pointSize, 8);
     EXPECT_EQ(t->typeface, u"MS Shell Dlg");
 
-    struct Control {
-        uint16_t id;
-        std::u16string cls;
-        uint32_t style;
-        std::vector<int> rect;
-        std::u16string text;
-    };
-    const std::vector<Control> expected = {
-        {0xFFFF, u"STATIC", 0x50020000, {7, 33, 38, 9}, u"设备ID："},
-        {1000, u"EDIT", 0x50810080, {50, 31, 77, 14}, u""},
-        {1001, u"BUTTON", 0x50010000, {49, 59, 50, 14}, u"确定"},
-    };
-    ASSERT_EQ(t->items.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i) {
-        const DialogItem& item = t->items[i];
-        SCOPED_TRACE("control #" + std::to_string(i + 1));
-        EXPECT_EQ(item.id, expected[i].id);
-        EXPECT_TRUE(item.windowClass.isOrdinal) << "predefined classes are written as ordinals";
-        EXPECT_EQ(item.ClassName(), expected[i].cls);
-        EXPECT_EQ(item.style, expected[i].style);
-        EXPECT_EQ(item.exStyle, 0u);
-        EXPECT_EQ(std::vector<int>({item.x, item.y, item.cx, item.cy}), expected[i].rect);
-        EXPECT_EQ(item.text, ResId::Name(expected[i].text));
-        EXPECT_TRUE(item.creationData.empty());
-    }
+    ExpectControls(t->items, {
+                                 {0xFFFF, u"STATIC", 0x50020000, {7, 33, 38, 9}, u"设备ID："},
+                                 {1000, u"EDIT", 0x50810080, {50, 31, 77, 14}, u""},
+                                 {1001, u"BUTTON", 0x50010000, {49, 59, 50, 14}, u"确定"},
+                             });
 }
 
 TEST_F(VelkinResources, IconGroup128HoldsNineImages) {
@@ -101,11 +62,7 @@ TEST_F(VelkinResources, IconGroup128HoldsNineImages) {
     }
 }
 
-TEST_F(VelkinResources, TheIconGroupIsTheOnlyOne) {
-    int groups = 0;
-    for (const auto& e : entries) groups += e.type == ResId::Ordinal(14);
-    EXPECT_EQ(groups, 1);
-}
+TEST_F(VelkinResources, TheIconGroupIsTheOnlyOne) { EXPECT_EQ(CountOfType(14), 1); }
 
 TEST_F(VelkinResources, NoStringTableSoNoApplicationTitle) {
     for (const auto& e : entries) EXPECT_NE(e.type, ResId::Ordinal(6)) << "Velkin defines no strings";
@@ -136,3 +93,4 @@ TEST_F(VelkinResources, VersionResource1) {
 }
 
 }  // namespace
+}  // namespace test
