@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs Velkin on the simulated terminal. With no
-# arguments it plays the demo script and tells what the user would have seen;
-# otherwise the arguments go to terminal-sim (terminal-sim --help).
+# Builds everything and runs the programs on the simulated terminal. With no
+# arguments it plays the demo scripts of Velkin and Tarnell, tells what the
+# user would have seen, and shows the terminal's state afterwards; otherwise
+# the arguments go to terminal-sim (terminal-sim --help).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -11,7 +12,15 @@ cmake --build --preset default -j 2 >/dev/null
 if (($#)); then
   exec build/bin/terminal-sim "$@"
 fi
-echo "Velkin on the simulated terminal, playing examples/velkin-demo.script"
-echo "(the demo's terminal keeps its state in build/demo-state)"
+sim=build/bin/terminal-sim
+state=build/demo-state
+echo "The simulated terminal keeps the demo's state in $state."
+for program in Velkin Tarnell; do
+  demo=examples/${program,,}-demo.script
+  echo
+  echo "== $program, playing $demo"
+  "$sim" --state "$state" --script "$demo" "$program"
+done
 echo
-exec build/bin/terminal-sim --state build/demo-state --script examples/velkin-demo.script Velkin
+echo "== the terminal afterwards"
+"$sim" --state "$state" --status
