@@ -7,8 +7,6 @@
 
 namespace terminal {
 
-DWORD IdentityDriver::Open(DWORD, DWORD) { return nextContext_++; }
-
 BOOL IdentityDriver::IOControl(DWORD, DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
                                DWORD* actualOut) {
     if (code == kGetDeviceId) {
@@ -44,7 +42,5 @@ BOOL IdentityDriver::IOControl(DWORD, DWORD code, const BYTE* in, DWORD inSize, 
     SetLastError(ERROR_NOT_SUPPORTED);
     return FALSE;
 }
-
-BOOL IdentityDriver::Close(DWORD) { return TRUE; }
 
 }  // namespace terminal

@@ -3,12 +3,12 @@
 #pragma once
 #include <string>
 
-#include "kernel/stream_driver.h"
+#include "drivers/basic_driver.h"
 #include "state/device_settings.h"
 
 namespace terminal {
 
-class PowerSwitchDriver : public ce::StreamDriver {
+class PowerSwitchDriver : public BasicDriver {
 public:
     static constexpr DWORD kGprsPowerOn = 0xF0072148;
     static constexpr DWORD kGprsPowerOff = 0xF007214C;
@@ -19,10 +19,8 @@ public:
     PowerSwitchDriver(std::string deviceName, DWORD onCode, DWORD offCode, bool on, const PowerSetting* store)
         : deviceName_(std::move(deviceName)), onCode_(onCode), offCode_(offCode), on_(on), store_(store) {}
 
-    DWORD Open(DWORD access, DWORD shareMode) override { return nextContext_++; }
     BOOL IOControl(DWORD openContext, DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
                    DWORD* actualOut) override;
-    BOOL Close(DWORD openContext) override { return TRUE; }
 
     bool on() const { return on_; }
 
@@ -31,7 +29,6 @@ private:
     DWORD onCode_, offCode_;
     bool on_;
     const PowerSetting* store_;
-    DWORD nextContext_ = 1;
 };
 
 }  // namespace terminal
