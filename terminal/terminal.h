@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "device_text.h"
 #include "drivers/backlight_driver.h"
 #include "drivers/identity_driver.h"
 #include "drivers/power_switch_driver.h"
@@ -29,10 +30,16 @@ public:
 
     const SimConfig& config() const { return config_; }
     const StateDir& state() const { return state_; }
+    TerminalHal* hal() const { return hal_.get(); }
+
+    // The devices as they are now, for the interactive screen's panel.
+    std::vector<DeviceRow> Rows() const;
 
 private:
     // Registers a driver as present, refusing or (not at all) absent.
     void Plug(const std::string& name, ce::StreamDriver& driver);
+    // " (absent)", " (refusing)" or nothing, for a driver or the HAL.
+    std::string Behaviour(const std::string& name) const;
 
     SimConfig config_;
     StateDir state_;

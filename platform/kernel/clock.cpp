@@ -21,6 +21,8 @@ int64_t Clock::Now() const {
 void Clock::Pass(uint32_t ms) {
     if (mode_ == Mode::Virtual)
         virtualNow_ += ms;
+    else if (waiter_)
+        waiter_(ms);
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

@@ -2,6 +2,7 @@
 // when the program sleeps or the user waits; interactive runs use real time.
 #pragma once
 #include <cstdint>
+#include <functional>
 
 namespace ce {
 
@@ -15,11 +16,15 @@ public:
     int64_t Now() const;
     // Lets ms pass: blocks in real time, moves the virtual clock otherwise.
     void Pass(uint32_t ms);
+    // Who lets real time pass instead of a plain sleep: the interactive
+    // screen, which shows the wait as it goes.
+    void SetWaiter(std::function<void(uint32_t)> waiter) { waiter_ = std::move(waiter); }
 
 private:
     Mode mode_;
     int64_t virtualNow_ = 0;
     int64_t realStart_;
+    std::function<void(uint32_t)> waiter_;
 };
 
 }  // namespace ce

@@ -7,7 +7,7 @@
 namespace ce {
 
 struct UserAction {
-    enum class Kind { SetText, Click, Ok, Cancel, Dismiss, Wait, EndOfInput };
+    enum class Kind { SetText, Click, Focus, Ok, Cancel, Dismiss, Wait, EndOfInput };
     Kind kind = Kind::EndOfInput;
     int id = 0;
     std::u16string text;

@@ -105,11 +105,13 @@ std::variant<std::optional<UserAction>, ScriptError> ParseScriptLine(std::string
     std::string_view command = Word(rest);
     UserAction a;
     a.line = lineNumber;
-    if (command == "set-text" || command == "click") {
+    if (command == "set-text" || command == "click" || command == "focus") {
         std::string_view id = Word(rest);
         if (!ParseNumber<int>(id, a.id, -1, 65535))
             return fail(std::string(command) + " needs a control id (a number from -1 to 65535)");
-        a.kind = command == "click" ? UserAction::Kind::Click : UserAction::Kind::SetText;
+        a.kind = command == "click"   ? UserAction::Kind::Click
+                 : command == "focus" ? UserAction::Kind::Focus
+                                      : UserAction::Kind::SetText;
         if (a.kind == UserAction::Kind::SetText) {
             rest = SkipSpace(rest);
             size_t used = 0;
@@ -129,7 +131,7 @@ std::variant<std::optional<UserAction>, ScriptError> ParseScriptLine(std::string
         a.kind = UserAction::Kind::Wait;
     } else {
         return fail("unknown action \"" + std::string(command) +
-                    "\" (expected set-text, click, ok, cancel, dismiss or wait)");
+                    "\" (expected set-text, click, focus, ok, cancel, dismiss or wait)");
     }
     if (!AtEnd(rest)) return fail("unexpected \"" + std::string(SkipSpace(rest)) + "\" after " + std::string(command));
     return std::optional<UserAction>(std::move(a));

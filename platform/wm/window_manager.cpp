@@ -12,6 +12,7 @@ const char* UserAction::Name(Kind kind) {
     switch (kind) {
         case Kind::SetText: return "set-text";
         case Kind::Click: return "click";
+        case Kind::Focus: return "focus";
         case Kind::Ok: return "ok";
         case Kind::Cancel: return "cancel";
         case Kind::Dismiss: return "dismiss";
@@ -161,7 +162,8 @@ void WindowManager::TraceUser(const UserAction& a) {
     e.Utf8("action", UserAction::Name(a.kind));
     switch (a.kind) {
         case UserAction::Kind::SetText: e.Num("id", a.id).Text("text", a.text); break;
-        case UserAction::Kind::Click: e.Num("id", a.id); break;
+        case UserAction::Kind::Click:
+        case UserAction::Kind::Focus: e.Num("id", a.id); break;
         case UserAction::Kind::Wait: e.Num("ms", a.ms); break;
         default: break;
     }
@@ -178,7 +180,7 @@ Window* WindowManager::Control(const Window& dialog, int id) const {
 std::optional<std::string> WindowManager::Apply(Window& dialog, const UserAction& a) {
     using K = UserAction::Kind;
     Window* control = nullptr;
-    if (a.kind == K::SetText || a.kind == K::Click) {
+    if (a.kind == K::SetText || a.kind == K::Click || a.kind == K::Focus) {
         control = Control(dialog, a.id);
         if (!control) return Describe(dialog) + " has no control " + std::to_string(a.id);
         if (!control->Visible() || !control->Enabled())
@@ -189,6 +191,8 @@ std::optional<std::string> WindowManager::Apply(Window& dialog, const UserAction
             return "an edit box takes no U+0000: a user cannot type one";
         if (a.kind == K::Click && control->kind != WindowKind::Button)
             return "control " + std::to_string(a.id) + " is not a button";
+        if (a.kind == K::Focus && !control->TabStop())
+            return "control " + std::to_string(a.id) + " takes no focus";
     }
     if (a.kind == K::Dismiss) return "no message box is open";
 
@@ -204,6 +208,7 @@ std::optional<std::string> WindowManager::Apply(Window& dialog, const UserAction
             SetFocus(control->handle);
             Send(control->handle, BM_CLICK, 0, 0);
             break;
+        case K::Focus: SetFocus(control->handle); break;
         case K::Ok: Send(dialog.handle, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); break;
         case K::Cancel: Send(dialog.handle, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); break;
         case K::Wait: System::Get().clock.Pass(a.ms); break;

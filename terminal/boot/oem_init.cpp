@@ -1,15 +1,19 @@
 // Brings the simulated terminal up inside the program's process, before the
 // program's WinMain: the configuration the runner left in the environment,
-// the persisted state, the drivers, the transcript and the front end.
+// the persisted state, the drivers, the transcript and the front end: a
+// script, or the interactive screen when a person is at the terminal.
 #include <unistd.h>
 
 #include <cstdio>
 #include <string>
 
+#include "console/console_front_end.h"
+#include "console/curses_session.h"
 #include "crt/oem.h"
 #include "fd_io.h"
 #include "kernel/system.h"
 #include "terminal.h"
+#include "text/utf.h"
 #include "trace/json_lines_sink.h"
 #include "trace/narration_sink.h"
 #include "wm/script.h"
@@ -29,6 +33,29 @@ int Fail(const std::string& program, const std::string& message) {
     return 2;
 }
 
+
+// The panel's rows as the interactive screen takes them.
+std::vector<ce::console::PanelRow> PanelRows(const terminal::Terminal& device) {
+    std::vector<ce::console::PanelRow> rows;
+    for (const auto& row : device.Rows())
+        rows.push_back({ce::text::FromUtf8(row.label).value_or(u"?"), ce::text::FromUtf8(row.value).value_or(u"?")});
+    return rows;
+}
+
+bool AttachSinks(ce::System& sys, const terminal::SimConfig& config) {
+    if (config.transcriptFd >= 0) {
+        std::FILE* out = config.transcriptFd == 1 ? stdout : fdopen(config.transcriptFd, "w");
+        if (!out) return false;
+        sys.transcript.Attach(std::make_shared<ce::trace::JsonLinesSink>(out));
+    }
+    if (config.narrationFd >= 0) {
+        std::FILE* out = config.narrationFd == 1 ? stdout : fdopen(config.narrationFd, "w");
+        if (!out) return false;
+        sys.transcript.Attach(std::make_shared<ce::trace::NarrationSink>(out));
+    }
+    return true;
+}
+
 }  // namespace
 
 int OEMInit(int argc, char** argv) {
@@ -42,37 +69,41 @@ int OEMInit(int argc, char** argv) {
         config.scriptFd = 0;
         if (config.transcriptFd < 0 && config.narrationFd < 0) config.narrationFd = 1;
     }
-    if (config.scriptFd < 0)
-        return Fail(program,
-                    "this host has no interactive screen yet; script the run instead: terminal-sim --script FILE " +
-                        program + " (terminal-sim --help tells how)");
+    bool interactive = config.scriptFd < 0;
+    if (interactive && !isatty(1))
+        return Fail(program, "the screen needs standard output on a terminal; or script the run: terminal-sim --script FILE " +
+                                 program + " (terminal-sim --help tells how)");
 
     std::string scriptText;
-    if (!terminal::ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
-    close(config.scriptFd);
-    if (auto error = ce::CheckScript(scriptText))
-        return Fail(program, "script line " + std::to_string(error->line) + ": " + error->message);
+    if (!interactive) {
+        if (!terminal::ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
+        close(config.scriptFd);
+        if (auto error = ce::CheckScript(scriptText))
+            return Fail(program, "script line " + std::to_string(error->line) + ": " + error->message);
+    }
 
-    ce::System& sys = ce::System::Reset(ce::Clock::Mode::Virtual);
+    // A person at the screen waits in real time; a script does not.
+    ce::System& sys = ce::System::Reset(interactive ? ce::Clock::Mode::Real : ce::Clock::Mode::Virtual);
 
     // The terminal lives as long as the process: its drivers and HAL serve
     // the program's exit-time code too.
     static terminal::Terminal* device = nullptr;
     device = new terminal::Terminal(config);
     if (auto error = device->PowerOn()) return Fail(program, *error);
+    if (!AttachSinks(sys, config)) return Fail(program, "cannot write the transcript");
 
-    if (config.transcriptFd >= 0) {
-        std::FILE* out = config.transcriptFd == 1 ? stdout : fdopen(config.transcriptFd, "w");
-        if (!out) return Fail(program, "cannot write the transcript");
-        sys.transcript.Attach(std::make_shared<ce::trace::JsonLinesSink>(out));
+    if (!interactive) {
+        static ce::ScriptedFrontEnd* scripted = nullptr;
+        scripted = new ce::ScriptedFrontEnd(std::move(scriptText), stderr, "terminal-sim: ");
+        sys.windows->SetFrontEnd(scripted);
+        return 0;
     }
-    if (config.narrationFd >= 0) {
-        std::FILE* out = config.narrationFd == 1 ? stdout : fdopen(config.narrationFd, "w");
-        if (!out) return Fail(program, "cannot write the account of the run");
-        sys.transcript.Attach(std::make_shared<ce::trace::NarrationSink>(out));
-    }
-    static ce::ScriptedFrontEnd* frontEnd = nullptr;
-    frontEnd = new ce::ScriptedFrontEnd(std::move(scriptText), stderr, "terminal-sim: ");
-    sys.windows->SetFrontEnd(frontEnd);
+
+    if (auto error = ce::console::CursesSession::Start()) return Fail(program, "no screen: " + *error);
+    static ce::console::ConsoleFrontEnd* screen = nullptr;
+    screen = new ce::console::ConsoleFrontEnd(ce::console::CursesSession::Get(), [] { return PanelRows(*device); });
+    sys.windows->SetFrontEnd(screen);
+    sys.clock.SetWaiter([](uint32_t ms) { screen->Wait(ms); });
+    if (terminal::TerminalHal* hal = device->hal()) hal->SetSuspendHandler([] { screen->Suspend(); });
     return 0;
 }

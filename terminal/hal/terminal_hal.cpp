@@ -32,6 +32,12 @@ BOOL TerminalHal::IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE*, DWO
         state_->Replace(kSuspendFile, std::vector<uint8_t>(count.begin(), count.end()));
     }
     ce::System::Get().transcript.Emit(ce::trace::Event("suspend"));
+    if (onSuspend_) {
+        asleep_ = true;
+        onSuspend_();
+        asleep_ = false;
+        ce::System::Get().transcript.Emit(ce::trace::Event("wake"));
+    }
     return TRUE;
 }
 

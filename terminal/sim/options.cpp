@@ -146,7 +146,8 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
             return std::string("--status runs no program: it takes only --state, --code-page and --device-id(-hex)");
         return o;
     }
-    if (positional.empty()) return std::string("which program? terminal-sim [options] Velkin|Tarnell, or terminal-sim --status (terminal-sim --help tells more)");
+    // No program: the home screen, which lets the user choose one.
+    if (positional.empty()) return o;
     if (positional.size() > 1) return "one program at a time: \"" + positional[1] + "\" is one too many";
     o.program = positional[0];
     return o;
@@ -169,6 +170,7 @@ Scripting a run
                        one a line; '#' starts a comment, texts are JSON strings:
                          set-text ID "TEXT"  type TEXT into edit box ID
                          click ID            press button ID
+                         focus ID            move the focus to control ID (Tab)
                          ok                  the caption bar's OK button
                          cancel              the close button, or Esc
                          dismiss             press OK on the message box in front

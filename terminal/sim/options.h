@@ -17,7 +17,7 @@ struct RunnerOptions {
     std::optional<DeviceIdBytes> deviceId;   // to store before the program starts
     std::optional<std::string> script;       // a path, or "-" for standard input
     std::optional<std::string> transcript;   // a path, or "-" for standard output
-    std::string program;                     // as given
+    std::string program;                     // as given; empty: the home screen
 };
 
 // Parses and checks everything that can be checked without touching the

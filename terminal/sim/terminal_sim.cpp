@@ -13,6 +13,7 @@
 
 #include "fd_io.h"
 #include "sim/options.h"
+#include "sim/home_screen.h"
 #include "sim/status.h"
 #include "state/device_id_store.h"
 #include "wm/script.h"
@@ -47,6 +48,11 @@ int ScriptFd(const std::string& text) {
     return fd;
 }
 
+// A bare name is a program beside terminal-sim.
+std::string ProgramPath(const std::string& program) {
+    return program.find('/') == std::string::npos ? RunnerFolder() + "/" + program : program;
+}
+
 std::optional<std::string> StoreDeviceId(const terminal::SimConfig& config, const terminal::DeviceIdBytes& id) {
     terminal::StateDir state(config.StatePath());
     if (auto error = state.Ensure()) return "terminal state: " + *error;
@@ -68,38 +74,49 @@ int main(int argc, char** argv) {
         if (options.deviceId)
             if (auto error = StoreDeviceId(options.config, *options.deviceId)) return Fail(*error);
         terminal::StatusReport report = terminal::ReadStatus(options.config);
-        std::fputs(report.text.c_str(), stdout);
+        std::fputs(report.Text().c_str(), stdout);
         return report.damaged ? 1 : 0;
     }
 
-    std::string program = options.program.find('/') == std::string::npos
-                              ? RunnerFolder() + "/" + options.program
-                              : options.program;
-    if (access(program.c_str(), X_OK) != 0)
-        return Fail("no program " + options.program + " (" + program + ": " + std::strerror(errno) + ")");
+    // A person at a terminal gets the screen; anyone else needs a script.
+    bool interactive = !options.script;
+    if (interactive && (!isatty(0) || !isatty(1)))
+        return Fail("no terminal here to show the screen on (standard input and output must be one); script the run: "
+                    "terminal-sim --script FILE " + (options.program.empty() ? std::string("Velkin") : options.program) +
+                    " (terminal-sim --help tells how)");
+    if (interactive && options.transcript && *options.transcript == "-")
+        return Fail("--transcript - needs --script: the screen takes standard output; give a file");
+    if (!interactive && options.program.empty())
+        return Fail("which program? terminal-sim --script FILE Velkin|Tarnell (terminal-sim --help tells more)");
 
-    if (!options.script)
-        return Fail("this host has no interactive screen yet; script the run: terminal-sim --script FILE " +
-                    options.program + " (terminal-sim --help tells how)");
-    std::string scriptText;
-    if (*options.script == "-") {
-        if (!terminal::ReadAll(0, scriptText)) return Fail("cannot read the script from standard input");
-    } else {
-        int fd = open(options.script->c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return Fail("cannot read the script " + *options.script + ": " + std::strerror(errno));
-        bool ok = terminal::ReadAll(fd, scriptText);
-        int e = errno;
-        close(fd);
-        if (!ok) return Fail("cannot read the script " + *options.script + ": " + std::strerror(e));
+    std::string program;
+    if (!options.program.empty()) {
+        program = ProgramPath(options.program);
+        if (access(program.c_str(), X_OK) != 0)
+            return Fail("no program " + options.program + " (" + program + ": " + std::strerror(errno) + ")");
     }
-    if (auto error = ce::CheckScript(scriptText))
-        return Fail("script " + (*options.script == "-" ? std::string("(standard input)") : *options.script) +
-                    " line " + std::to_string(error->line) + ": " + error->message);
 
-    // The transcript where asked; otherwise a readable account on standard output.
+    std::string scriptText;
+    if (!interactive) {
+        if (*options.script == "-") {
+            if (!terminal::ReadAll(0, scriptText)) return Fail("cannot read the script from standard input");
+        } else {
+            int fd = open(options.script->c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) return Fail("cannot read the script " + *options.script + ": " + std::strerror(errno));
+            bool ok = terminal::ReadAll(fd, scriptText);
+            int e = errno;
+            close(fd);
+            if (!ok) return Fail("cannot read the script " + *options.script + ": " + std::strerror(e));
+        }
+        if (auto error = ce::CheckScript(scriptText))
+            return Fail("script " + (*options.script == "-" ? std::string("(standard input)") : *options.script) +
+                        " line " + std::to_string(error->line) + ": " + error->message);
+    }
+
+    // The transcript where asked; otherwise, for a script, a readable account on standard output.
     terminal::SimConfig config = options.config;
     if (!options.transcript) {
-        config.narrationFd = 1;
+        if (!interactive) config.narrationFd = 1;
     } else if (*options.transcript == "-") {
         config.transcriptFd = 1;
     } else {
@@ -107,12 +124,16 @@ int main(int argc, char** argv) {
         if (fd < 0) return Fail("cannot write the transcript " + *options.transcript + ": " + std::strerror(errno));
         config.transcriptFd = fd;
     }
-    config.scriptFd = ScriptFd(scriptText);
-    if (config.scriptFd < 0) return Fail(std::string("cannot pass the script on: ") + std::strerror(errno));
+    if (!interactive) {
+        config.scriptFd = ScriptFd(scriptText);
+        if (config.scriptFd < 0) return Fail(std::string("cannot pass the script on: ") + std::strerror(errno));
+    }
 
     // Everything checked: now the state may change.
     if (options.deviceId)
         if (auto error = StoreDeviceId(config, *options.deviceId)) return Fail(*error);
+
+    if (program.empty()) return terminal::RunHomeScreen(config, RunnerFolder());
 
     config.Export();
     std::string name = options.program.substr(options.program.rfind('/') + 1);

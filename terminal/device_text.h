@@ -1,0 +1,26 @@
+// How the terminal's devices are shown to a person, the same in
+// terminal-sim --status and in the interactive screen's panel.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "state/device_id_store.h"
+
+namespace terminal {
+
+// One line of the terminal's state: what, and its value.
+struct DeviceRow {
+    std::string label;  // empty: a second line of the row before
+    std::string value;
+};
+
+// The ID as the programs read it: up to the first zero byte, decoded in the
+// code page, quoted, with control characters escaped.
+std::string IdText(const DeviceIdBytes& id, unsigned codePage);
+// Its bytes in hex, the trailing zeros counted: "53 49 4d, then 61 zero bytes".
+std::string IdHex(const DeviceIdBytes& id);
+
+inline const char* OnOff(bool on) { return on ? "on" : "off"; }
+
+}  // namespace terminal
