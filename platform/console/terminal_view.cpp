@@ -162,7 +162,7 @@ void PaintFrame(Canvas& c, const FrameState& f) {
     c.Put(px, y++, U"Simulated hardware", Style::PanelTitle, width);
     int labelWidth = 0;
     for (const auto& row : f.hardware) labelWidth = std::max(labelWidth, TextWidth(ToCodePoints(row.label)));
-    labelWidth = std::min(labelWidth + 1, width / 2);
+    labelWidth = std::min(labelWidth + 1, width - 12);  // values keep a dozen cells at least
     for (const auto& row : f.hardware) {
         c.Put(px, y, ToCodePoints(row.label), Style::Panel, labelWidth - 1);
         for (const auto& line : WrapText(ToCodePoints(row.value), width - labelWidth)) {

@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
 
     // A person at a terminal gets the screen; anyone else needs a script.
     bool interactive = !options.script;
+    if (interactive && options.transcript && *options.transcript == "-")
+        return Fail("--transcript - needs --script: the screen takes standard output; give a file");
     if (interactive && (!isatty(0) || !isatty(1)))
         return Fail("no terminal here to show the screen on (standard input and output must be one); script the run: "
                     "terminal-sim --script FILE " + (options.program.empty() ? std::string("Velkin") : options.program) +
                     " (terminal-sim --help tells how)");
-    if (interactive && options.transcript && *options.transcript == "-")
-        return Fail("--transcript - needs --script: the screen takes standard output; give a file");
     if (!interactive && options.program.empty())
         return Fail("which program? terminal-sim --script FILE Velkin|Tarnell (terminal-sim --help tells more)");
 

@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadRun{"UnwritableTranscript", {"--transcript", "/nonexistent/t.jsonl", "--script", "-", "Velkin"}, "ok\n",
                "cannot write the transcript"},
         BadRun{"NoSuchProgram", {"--script", "-", "Nope"}, "ok\n", "no program Nope"},
-        BadRun{"NoScriptNoScreen", {"Velkin"}, "", "--script"}),
+        BadRun{"NoScriptNoScreen", {"Velkin"}, "", "--script"},
+        BadRun{"NoScreenForTheHomeScreen", {}, "", "terminal-sim --script FILE"},
+        BadRun{"ScriptWithoutAProgram", {"--script", "-"}, "ok\n", "which program"},
+        BadRun{"TranscriptOnTheScreen", {"--transcript", "-", "Velkin"}, "", "--transcript - needs --script"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SimTest, HelpExplainsTheRun) {

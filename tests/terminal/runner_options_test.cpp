@@ -69,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{{"--code-page", "999", "Velkin"}, "unsupported code page \"999\""},
                       Bad{{"--code-page", "abc", "Velkin"}, "unsupported code page"},
                       Bad{{"--state"}, "--state needs a value"},
-                      Bad{{"--script", "x"}, "which program"},
                       Bad{{"Velkin", "Tarnell"}, "one too many"},
                       Bad{{"--absent", "GPR1:", "--refuse", "GPR1:", "Tarnell"}, "both absent and refusing"},
                       Bad{{"--status", "Tarnell"}, "--status runs no program: drop \"Tarnell\""},
@@ -83,6 +82,14 @@ TEST(RunnerOptions, EveryDriverOfTheTerminalCanBeAbsentOrRefusing) {
     ASSERT_TRUE(o) << std::get<std::string>(parsed);
     EXPECT_EQ(o->config.absent, (std::set<std::string>{"GPR1:", "SDH1:", "HAL"}));
     EXPECT_EQ(o->config.refusing, (std::set<std::string>{"BKL1:", "FIO1:"}));
+}
+
+TEST(RunnerOptions, NoProgramMeansTheHomeScreen) {
+    auto parsed = ParseRunnerOptions({"--refuse", "HAL"});
+    auto* o = std::get_if<RunnerOptions>(&parsed);
+    ASSERT_TRUE(o) << std::get<std::string>(parsed);
+    EXPECT_EQ(o->program, "");
+    EXPECT_FALSE(o->script);
 }
 
 TEST(RunnerOptions, StatusTakesTheStateTheCodePageAndAnIdToStore) {
