@@ -28,7 +28,7 @@ RunResult RunCommand(const std::vector<std::string>& argv, const std::string& in
         std::vector<char*> args;
         for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
-        execv(args[0], args.data());
+        execvp(args[0], args.data());
         _exit(127);
     }
     close(in[0]);
