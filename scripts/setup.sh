@@ -2,7 +2,9 @@
 # Installs what this project needs and a fresh machine may lack (Debian).
 set -euo pipefail
 
-packages=(cmake make g++ cpp binutils-mingw-w64-x86-64 googletest libgtest-dev libgmock-dev libbenchmark-dev)
+# libncurses-dev: the interactive screen; tmux: its tests; time: the scripted benchmark.
+packages=(cmake make g++ cpp binutils-mingw-w64-x86-64 googletest libgtest-dev libgmock-dev libbenchmark-dev
+          libncurses-dev tmux time)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
