@@ -31,8 +31,8 @@ int64_t SteadyMs() {
 
 }  // namespace
 
-ConsoleFrontEnd::ConsoleFrontEnd(CursesSession& session, HardwareSource hardware)
-    : session_(session), hardware_(std::move(hardware)) {}
+ConsoleFrontEnd::ConsoleFrontEnd(Display& display, HardwareSource hardware, std::function<void()> onEnd)
+    : display_(display), hardware_(std::move(hardware)), onEnd_(std::move(onEnd)) {}
 
 FrameState ConsoleFrontEnd::Frame() const {
     FrameState f;
@@ -60,16 +60,16 @@ void ConsoleFrontEnd::SyncEdits(const WindowManager& screen) {
 }
 
 void ConsoleFrontEnd::Paint(const WindowManager& screen) {
-    auto [columns, rows] = session_.Size();
+    auto [columns, rows] = display_.Size();
     Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
     PaintFrame(canvas, Frame());
     lastCaret_ = PaintWindows(canvas, screen, edits_);
     last_ = canvas;
-    session_.Show(canvas, lastCaret_);
+    display_.Show(canvas, lastCaret_);
 }
 
 void ConsoleFrontEnd::ShowBusy(int64_t elapsedMs, int64_t totalMs) {
-    auto [columns, rows] = session_.Size();
+    auto [columns, rows] = display_.Size();
     Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
     FrameState f = Frame();
     f.busy = BusyState{elapsedMs, totalMs};
@@ -81,7 +81,7 @@ void ConsoleFrontEnd::ShowBusy(int64_t elapsedMs, int64_t totalMs) {
             const Cell& cell = last_.At(x, y);
             if (!cell.wideTail) canvas.Put(x, y, std::u32string(1, cell.ch), cell.style, 2);
         }
-    session_.Show(canvas, std::nullopt);
+    display_.Show(canvas, std::nullopt);
 }
 
 void ConsoleFrontEnd::Wait(uint32_t ms) {
@@ -91,13 +91,13 @@ void ConsoleFrontEnd::Wait(uint32_t ms) {
         int64_t now = SteadyMs();
         ShowBusy(now - start, ms);
         if (now >= end) break;
-        Input in = session_.Read(static_cast<int>(std::min<int64_t>(end - now, 100)));
+        Input in = display_.Read(static_cast<int>(std::min<int64_t>(end - now, 100)));
         if (in.kind == Input::Kind::End) {
             std::this_thread::sleep_for(std::chrono::milliseconds(end - now));
             break;
         }
         if (in.kind != Input::Kind::Timeout && in.kind != Input::Kind::Resize) {
-            dropped += 1 + session_.Drain();
+            dropped += 1 + display_.Drain();
             status_ = u"The program is busy: " + ToUtf16(FromUtf8(std::to_string(dropped))) +
                       (dropped == 1 ? u" input" : u" inputs") + u" dropped, as the terminal would.";
         }
@@ -107,19 +107,21 @@ void ConsoleFrontEnd::Wait(uint32_t ms) {
 void ConsoleFrontEnd::Suspend() {
     status_ = u"The terminal is suspended: press a key to wake it.";
     while (true) {
-        auto [columns, rows] = session_.Size();
+        auto [columns, rows] = display_.Size();
         Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
         PaintFrame(canvas, Frame());
         PaintSuspended(canvas);
-        session_.Show(canvas, std::nullopt);
-        Input in = session_.Read(-1);
+        display_.Show(canvas, std::nullopt);
+        Input in = display_.Read(-1);
         if (in.kind == Input::Kind::Resize || in.kind == Input::Kind::Timeout) continue;
         break;
     }
     status_.clear();
 }
 
-void ConsoleFrontEnd::ProgramEnded() { CursesSession::End(); }
+void ConsoleFrontEnd::ProgramEnded() {
+    if (onEnd_) onEnd_();
+}
 
 void ConsoleFrontEnd::Rejected(const UserAction& action, const std::string& why) {
     status_ = u"Not taken: " + ToUtf16(FromUtf8(why));
@@ -229,7 +231,7 @@ UserAction ConsoleFrontEnd::NextAction(const WindowManager& screen) {
     while (true) {
         SyncEdits(screen);
         Paint(screen);
-        Input in = session_.Read(-1);
+        Input in = display_.Read(-1);
         if (in.kind == Input::Kind::End) return UserAction{};
         if (in.kind == Input::Kind::Resize || in.kind == Input::Kind::Timeout) continue;
         if (screen.Modals().empty()) return UserAction{};

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "console/canvas.h"
-#include "console/curses_session.h"
+#include "console/display.h"
 #include "console/edit_field.h"
 #include "console/terminal_view.h"
 #include "wm/front_end.h"
@@ -20,7 +20,8 @@ namespace ce::console {
 class ConsoleFrontEnd : public FrontEnd {
 public:
     using HardwareSource = std::function<std::vector<PanelRow>()>;
-    ConsoleFrontEnd(CursesSession& session, HardwareSource hardware);
+    // `onEnd` gives the terminal back when the program has ended.
+    ConsoleFrontEnd(Display& display, HardwareSource hardware, std::function<void()> onEnd = {});
 
     UserAction NextAction(const WindowManager& screen) override;
     void Rejected(const UserAction& action, const std::string& why) override;
@@ -45,8 +46,9 @@ private:
     std::optional<UserAction> OnBoxInput(const MessageBoxState& box, const Input& in);
     std::optional<UserAction> NextFocus(const Window& dialog, HWND focus, int step);
 
-    CursesSession& session_;
+    Display& display_;
     HardwareSource hardware_;
+    std::function<void()> onEnd_;
     std::map<HWND, EditField> edits_;
     std::u16string status_;
     Canvas last_{kMinimumColumns, kMinimumRows};

@@ -6,24 +6,11 @@
 #include <string>
 #include <utility>
 
-#include "console/canvas.h"
+#include "console/display.h"
 
 namespace ce::console {
 
-struct Input {
-    enum class Kind { Timeout, Key, Text, Click, Resize, End };
-    Kind kind = Kind::Timeout;
-    int key = 0;              // Key: one of the Keys below
-    std::u32string text;      // Text: typed or pasted, whole
-    int x = 0, y = 0;         // Click: the cell
-};
-
-enum Keys {
-    kKeyTab = 1, kKeyBackTab, kKeyEnter, kKeyEscape, kKeySpace, kKeyBackspace, kKeyDelete,
-    kKeyHome, kKeyEnd, kKeyLeft, kKeyRight, kKeyUp, kKeyDown, kKeyOther,
-};
-
-class CursesSession {
+class CursesSession : public Display {
 public:
     // Takes over the terminal on standard input and output; the reason when
     // there is none.
@@ -37,15 +24,12 @@ public:
     void Pause();
     void Resume();
 
-    // The next input; after timeoutMs (-1: none) a Timeout.
-    Input Read(int timeoutMs);
-    // Throws away whatever input is waiting; how many inputs that was.
-    int Drain();
-
-    std::pair<int, int> Size() const;
+    Input Read(int timeoutMs) override;
+    int Drain() override;
+    std::pair<int, int> Size() const override;
     bool BigEnough() const;
     // Shows the canvas, or, on a terminal too small for it, what size it needs.
-    void Show(const Canvas& canvas, std::optional<std::pair<int, int>> caret);
+    void Show(const Canvas& canvas, std::optional<std::pair<int, int>> caret) override;
 
 private:
     CursesSession() = default;

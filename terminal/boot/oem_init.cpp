@@ -101,7 +101,8 @@ int OEMInit(int argc, char** argv) {
 
     if (auto error = ce::console::CursesSession::Start()) return Fail(program, "no screen: " + *error);
     static ce::console::ConsoleFrontEnd* screen = nullptr;
-    screen = new ce::console::ConsoleFrontEnd(ce::console::CursesSession::Get(), [] { return PanelRows(*device); });
+    screen = new ce::console::ConsoleFrontEnd(ce::console::CursesSession::Get(), [] { return PanelRows(*device); },
+                                              &ce::console::CursesSession::End);
     sys.windows->SetFrontEnd(screen);
     sys.clock.SetWaiter([](uint32_t ms) { screen->Wait(ms); });
     if (terminal::TerminalHal* hal = device->hal()) hal->SetSuspendHandler([] { screen->Suspend(); });
