@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "screen/tmux_session.h"
+#include "support/json_lines.h"
 #include "support/run.h"
+#include "support/sequence.h"
 
 namespace test {
 namespace {
@@ -42,6 +44,25 @@ TEST_F(ScreenTest, ATypedIdThatTheDriverRefusesShowsTheFailureBox) {
     t.Keys({"Enter"});
     EXPECT_TRUE(t.WaitUntilGone("设置设备ID失败！")) << t.Screen();
     EXPECT_NE(t.Screen().find("设备ID：   0新"), std::string::npos) << "the dialog stays, with the text";
+}
+
+TEST_F(ScreenTest, PastedTextArrivesWhole) {
+    TempDir out;
+    TmuxSession t(Shell("--transcript " + (out / "t.jsonl") + " Velkin"));
+    ASSERT_TRUE(t.WaitFor("SIM00001")) << t.Screen();
+    t.Keys({"BSpace", "BSpace", "BSpace", "BSpace", "BSpace", "BSpace", "BSpace", "BSpace"});
+    t.Paste("粘贴的 ID 42");
+    EXPECT_SHOWS(t, "粘贴的 ID 42");
+    t.Keys({"Enter"});
+    ASSERT_TRUE(t.WaitFor("The terminal is suspended.")) << t.Screen();
+    t.Keys({"x"});
+    ASSERT_TRUE(t.WaitFor("ended with 0")) << t.Screen();
+    auto typed = Only(ParseTranscript(ReadFile(out / "t.jsonl")), {"user"});
+    ASSERT_GE(typed.size(), 2u);
+    EXPECT_TRUE(MatchesSequence(std::vector<Event>(typed.end() - 2, typed.end()),
+                                {Expect("user").Text("action", u"set-text").Text("text", u"粘贴的 ID 42"),
+                                 Expect("user").Text("action", u"ok")}))
+        << "one set-text for the whole paste";
 }
 
 TEST_F(ScreenTest, EscEndsTheProgramTheTerminalSuspendsAndTheShellComesBack) {

@@ -49,6 +49,11 @@ void TmuxSession::Keys(const std::vector<std::string>& keys) {
 
 void TmuxSession::Type(const std::string& text) { Tmux({"send-keys", "-t", "t", "-l", text}); }
 
+void TmuxSession::Paste(const std::string& text) {
+    Tmux({"set-buffer", "--", text});
+    Tmux({"paste-buffer", "-p", "-t", "t"});
+}
+
 void TmuxSession::Resize(int columns, int rows) {
     Tmux({"resize-window", "-t", "t", "-x", std::to_string(columns), "-y", std::to_string(rows)});
 }

@@ -17,6 +17,8 @@ public:
     // Type, literal text.
     void Keys(const std::vector<std::string>& keys);
     void Type(const std::string& text);
+    // Pastes text as a terminal does, bracketed when the program asked for it.
+    void Paste(const std::string& text);
     void Resize(int columns, int rows);
 
     std::string Screen() const;
