@@ -10,11 +10,14 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "TarnellDlg.h"
 #include "VelkinDlg.h"
 #include "kernel/system.h"
 #include "resources/module.h"
+#include "console/canvas.h"
+#include "console/terminal_view.h"
 #include "trace/json_lines_sink.h"
 #include "wm/window_manager.h"
 
@@ -89,10 +92,61 @@ void BM_PressWithJsonTranscript(benchmark::State& state) { Press<CVelkinDlg>(sta
 void BM_BacklightWithoutTranscript(benchmark::State& state) { Press<CTarnellDlg>(state, TARNELL_RES, "BKL", 1002, false); }
 void BM_BacklightWithJsonTranscript(benchmark::State& state) { Press<CTarnellDlg>(state, TARNELL_RES, "BKL", 1002, true); }
 
+// One repaint of the interactive screen with Velkin's dialog up: the frame,
+// the panel and the dialog onto a 100 x 30 canvas, as each input costs.
+class RepaintingFrontEnd : public ce::FrontEnd {
+public:
+    explicit RepaintingFrontEnd(benchmark::State& state) : state_(state) {}
+    ce::UserAction NextAction(const ce::WindowManager& screen) override {
+        ce::UserAction a;
+        if (!state_.KeepRunning()) {
+            a.kind = ce::UserAction::Kind::Cancel;
+            return a;
+        }
+        ce::console::Canvas canvas(100, 30);
+        ce::console::FrameState frame;
+        frame.hardware = {{u"device ID (FIO1:)", u"\"SIM00001\""}, {u"GPRS modem (GPR1:)", u"off"}};
+        frame.debugOutput = u"SIM00001";
+        ce::console::PaintFrame(canvas, frame);
+        benchmark::DoNotOptimize(ce::console::PaintWindows(canvas, screen, edits_));
+        // The focus stays where it is: the window manager has nothing to do.
+        a.kind = ce::UserAction::Kind::Focus;
+        a.id = 1000;
+        return a;
+    }
+    void Rejected(const ce::UserAction&, const std::string& why) override { state_.SkipWithError(why.c_str()); }
+    void LeftOpen(const std::string&) override {}
+    bool Failed() const override { return false; }
+
+private:
+    benchmark::State& state_;
+    std::map<HWND, ce::console::EditField> edits_;
+};
+
+void BM_RepaintVelkinScreen(benchmark::State& state) {
+    ce::System& sys = ce::System::Reset();
+    std::ifstream in(VELKIN_RES, std::ios::binary);
+    ce::res::Module::UseImage({std::istreambuf_iterator<char>(in), {}});
+    NullDriver driver;
+    sys.devices.Register("FIO", 1, &driver);
+    BenchApp app;
+    app.SetCurrentHandles();
+    RepaintingFrontEnd frontEnd(state);
+    sys.windows->SetFrontEnd(&frontEnd);
+    {
+        CVelkinDlg dlg;
+        app.m_pMainWnd = &dlg;
+        dlg.DoModal();
+    }
+    sys.windows->SetFrontEnd(nullptr);
+    ce::System::Reset();
+}
+
 BENCHMARK(BM_PressWithoutTranscript);
 BENCHMARK(BM_PressWithJsonTranscript);
 BENCHMARK(BM_BacklightWithoutTranscript);
 BENCHMARK(BM_BacklightWithJsonTranscript);
+BENCHMARK(BM_RepaintVelkinScreen);
 
 }  // namespace
 

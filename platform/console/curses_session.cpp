@@ -152,8 +152,10 @@ std::optional<std::string> CursesSession::Start() {
 }
 
 CursesSession& CursesSession::Get() {
-    static CursesSession session;
-    return session;
+    // Never destroyed: a program's exit-time code draws on it after the
+    // statics made since start-up are gone.
+    static CursesSession* session = new CursesSession;
+    return *session;
 }
 
 bool CursesSession::Active() { return g_active; }
