@@ -60,8 +60,7 @@ void ConsoleFrontEnd::SyncEdits(const WindowManager& screen) {
 }
 
 void ConsoleFrontEnd::Paint(const WindowManager& screen) {
-    auto [columns, rows] = display_.Size();
-    Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
+    Canvas canvas = CanvasFor(display_.Size());
     PaintFrame(canvas, Frame());
     lastCaret_ = PaintWindows(canvas, screen, edits_);
     last_ = canvas;
@@ -69,8 +68,7 @@ void ConsoleFrontEnd::Paint(const WindowManager& screen) {
 }
 
 void ConsoleFrontEnd::ShowBusy(int64_t elapsedMs, int64_t totalMs) {
-    auto [columns, rows] = display_.Size();
-    Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
+    Canvas canvas = CanvasFor(display_.Size());
     FrameState f = Frame();
     f.busy = BusyState{elapsedMs, totalMs};
     PaintFrame(canvas, f);
@@ -107,8 +105,7 @@ void ConsoleFrontEnd::Wait(uint32_t ms) {
 void ConsoleFrontEnd::Suspend() {
     status_ = u"The terminal is suspended: press a key to wake it.";
     while (true) {
-        auto [columns, rows] = display_.Size();
-        Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
+        Canvas canvas = CanvasFor(display_.Size());
         PaintFrame(canvas, Frame());
         PaintSuspended(canvas);
         display_.Show(canvas, std::nullopt);

@@ -136,6 +136,10 @@ std::vector<std::u32string> DebugLines(const std::u16string& debug, int width, i
 
 CellRect ScreenArea() { return kScreen; }
 
+Canvas CanvasFor(std::pair<int, int> size) {
+    return Canvas(std::max(size.first, kMinimumColumns), std::max(size.second, kMinimumRows));
+}
+
 void PaintFrame(Canvas& c, const FrameState& f) {
     c.Fill(CellRect{0, 0, c.width(), c.height()}, Style::Normal);
     Box(c, CellRect{0, 0, kCaseWidth, kCaseHeight}, Style::Bezel);

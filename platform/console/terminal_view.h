@@ -27,6 +27,9 @@ constexpr int kCaseHeight = kScreenRows + 2;
 constexpr int kMinimumColumns = 80;
 constexpr int kMinimumRows = kCaseHeight + 1;
 CellRect ScreenArea();
+// A canvas for a text terminal of this many columns and rows: the whole
+// terminal, and never smaller than the picture.
+Canvas CanvasFor(std::pair<int, int> size);
 
 struct PanelRow {
     std::u16string label;

@@ -87,8 +87,7 @@ int RunHomeScreen(const SimConfig& config, const std::string& programFolder) {
     int selected = 0;
     std::u16string status = u"Choose a program and press Enter.";
     while (true) {
-        auto [columns, rows] = session.Size();
-        Canvas canvas(std::max(columns, kMinimumColumns), std::max(rows, kMinimumRows));
+        Canvas canvas = CanvasFor(session.Size());
         FrameState frame;
         frame.hardware = StoredHardware(config);
         frame.status = status;
