@@ -47,4 +47,11 @@ std::string IdHex(const DeviceIdBytes& id) {
     return hex + (end ? ", then " : "") + std::to_string(id.size() - end) + " zero bytes";
 }
 
+std::vector<ce::console::PanelRow> PanelRows(const std::vector<DeviceRow>& rows) {
+    std::vector<ce::console::PanelRow> panel;
+    for (const auto& row : rows)
+        panel.push_back({ce::text::FromUtf8(row.label).value_or(u"?"), ce::text::FromUtf8(row.value).value_or(u"?")});
+    return panel;
+}
+
 }  // namespace terminal

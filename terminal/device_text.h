@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "console/terminal_view.h"
 #include "state/device_id_store.h"
 
 namespace terminal {
@@ -22,5 +23,16 @@ std::string IdText(const DeviceIdBytes& id, unsigned codePage);
 std::string IdHex(const DeviceIdBytes& id);
 
 inline const char* OnOff(bool on) { return on ? "on" : "off"; }
+inline std::string LevelText(uint32_t level) { return "level " + std::to_string(level); }
+
+// The rows' labels: each device by what it is and its driver's name.
+inline constexpr const char* kIdLabel = "device ID (FIO1:)";
+inline constexpr const char* kGprsLabel = "GPRS modem (GPR1:)";
+inline constexpr const char* kBacklightLabel = "backlight (BKL1:)";
+inline constexpr const char* kWlanLabel = "WLAN module (SDH1:)";
+inline constexpr const char* kHalLabel = "HAL";
+
+// The rows as the interactive screen's panel takes them.
+std::vector<ce::console::PanelRow> PanelRows(const std::vector<DeviceRow>& rows);
 
 }  // namespace terminal

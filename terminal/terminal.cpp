@@ -81,14 +81,14 @@ std::string Terminal::Behaviour(const std::string& name) const {
 std::vector<DeviceRow> Terminal::Rows() const {
     std::vector<DeviceRow> rows;
     if (identity_) {
-        rows.push_back({"device ID (FIO1:)", IdText(identity_->id(), config_.codePage) + Behaviour("FIO1:")});
+        rows.push_back({kIdLabel, IdText(identity_->id(), config_.codePage) + Behaviour("FIO1:")});
         rows.push_back({"", IdHex(identity_->id())});
     }
-    if (gprs_) rows.push_back({"GPRS modem (GPR1:)", OnOff(gprs_->on()) + Behaviour("GPR1:")});
-    if (backlight_) rows.push_back({"backlight (BKL1:)", "level " + std::to_string(backlight_->level()) + Behaviour("BKL1:")});
-    if (wlan_) rows.push_back({"WLAN module (SDH1:)", OnOff(wlan_->on()) + Behaviour("SDH1:")});
+    if (gprs_) rows.push_back({kGprsLabel, OnOff(gprs_->on()) + Behaviour("GPR1:")});
+    if (backlight_) rows.push_back({kBacklightLabel, LevelText(backlight_->level()) + Behaviour("BKL1:")});
+    if (wlan_) rows.push_back({kWlanLabel, OnOff(wlan_->on()) + Behaviour("SDH1:")});
     std::string hal = !hal_ ? "" : hal_->asleep() ? "suspended" : hal_->suspends() ? "suspended, woken" : "awake";
-    rows.push_back({"HAL", hal + Behaviour("HAL")});
+    rows.push_back({kHalLabel, hal + Behaviour("HAL")});
     return rows;
 }
 

@@ -13,7 +13,6 @@
 #include "fd_io.h"
 #include "kernel/system.h"
 #include "terminal.h"
-#include "text/utf.h"
 #include "trace/json_lines_sink.h"
 #include "trace/narration_sink.h"
 #include "wm/script.h"
@@ -33,14 +32,6 @@ int Fail(const std::string& program, const std::string& message) {
     return 2;
 }
 
-
-// The panel's rows as the interactive screen takes them.
-std::vector<ce::console::PanelRow> PanelRows(const terminal::Terminal& device) {
-    std::vector<ce::console::PanelRow> rows;
-    for (const auto& row : device.Rows())
-        rows.push_back({ce::text::FromUtf8(row.label).value_or(u"?"), ce::text::FromUtf8(row.value).value_or(u"?")});
-    return rows;
-}
 
 bool AttachSinks(ce::System& sys, const terminal::SimConfig& config) {
     if (config.transcriptFd >= 0) {
@@ -101,7 +92,7 @@ int OEMInit(int argc, char** argv) {
 
     if (auto error = ce::console::CursesSession::Start()) return Fail(program, "no screen: " + *error);
     static ce::console::ConsoleFrontEnd* screen = nullptr;
-    screen = new ce::console::ConsoleFrontEnd(ce::console::CursesSession::Get(), [] { return PanelRows(*device); },
+    screen = new ce::console::ConsoleFrontEnd(ce::console::CursesSession::Get(), [] { return terminal::PanelRows(device->Rows()); },
                                               &ce::console::CursesSession::End);
     sys.windows->SetFrontEnd(screen);
     sys.clock.SetWaiter([](uint32_t ms) { screen->Wait(ms); });

@@ -24,12 +24,6 @@ const char* const kPrograms[] = {"Velkin", "Tarnell"};
 
 std::u16string U16(const std::string& utf8) { return ce::text::FromUtf8(utf8).value_or(u"?"); }
 
-std::vector<PanelRow> StoredHardware(const SimConfig& config) {
-    std::vector<PanelRow> rows;
-    for (const auto& row : ReadStatus(config).rows) rows.push_back({U16(row.label), U16(row.value)});
-    return rows;
-}
-
 // Runs one program on the screen and waits for it; how it ended.
 std::string Start(CursesSession& session, const SimConfig& config, const std::string& path, const std::string& name) {
     session.Pause();
@@ -89,7 +83,7 @@ int RunHomeScreen(const SimConfig& config, const std::string& programFolder) {
     while (true) {
         Canvas canvas = CanvasFor(session.Size());
         FrameState frame;
-        frame.hardware = StoredHardware(config);
+        frame.hardware = PanelRows(ReadStatus(config).rows);
         frame.status = status;
         frame.keys = u"Up, Down, Tab: choose. Enter or a click: start. Esc or q: turn the terminal off.";
         PaintFrame(canvas, frame);

@@ -34,11 +34,11 @@ StatusReport ReadStatus(const SimConfig& config) {
 
     auto id = DeviceIdStore(state).Stored();
     if (auto* error = std::get_if<std::string>(&id)) {
-        broken("device ID (FIO1:)", *error);
+        broken(kIdLabel, *error);
     } else {
         const auto& kept = std::get<std::optional<DeviceIdBytes>>(id);
         DeviceIdBytes bytes = kept ? *kept : DeviceIdStore::Factory();
-        report.rows.push_back({"device ID (FIO1:)", IdText(bytes, config.codePage) + " in code page " +
+        report.rows.push_back({kIdLabel, IdText(bytes, config.codePage) + " in code page " +
                                                         std::to_string(config.codePage) + (kept ? "" : kNew)});
         report.rows.push_back({"", IdHex(bytes)});
     }
@@ -50,20 +50,20 @@ StatusReport ReadStatus(const SimConfig& config) {
         else
             report.rows.push_back({label, OnOff(std::get<bool>(on)) + std::string(stored(file) ? "" : kNew)});
     };
-    power("GPRS modem (GPR1:)", kGprsPowerFile);
+    power(kGprsLabel, kGprsPowerFile);
 
     auto level = LevelSetting(state, kBacklightFile).Load();
     if (auto* error = std::get_if<std::string>(&level))
-        broken("backlight (BKL1:)", *error);
+        broken(kBacklightLabel, *error);
     else
-        report.rows.push_back({"backlight (BKL1:)", "level " + std::to_string(std::get<uint32_t>(level)) +
+        report.rows.push_back({kBacklightLabel, LevelText(std::get<uint32_t>(level)) +
                                                         (stored(kBacklightFile) ? "" : kNew)});
 
-    power("WLAN module (SDH1:)", kWlanPowerFile);
+    power(kWlanLabel, kWlanPowerFile);
 
     long suspends = TerminalHal::StoredSuspends(state);
     report.rows.push_back(
-        {"HAL", "suspended " + std::to_string(suspends) + (suspends == 1 ? " time" : " times") + " at a program's exit"});
+        {kHalLabel, "suspended " + std::to_string(suspends) + (suspends == 1 ? " time" : " times") + " at a program's exit"});
     return report;
 }
 

@@ -68,13 +68,16 @@ struct PressCase {
 };
 void PrintTo(const PressCase& c, std::ostream* os) { *os << c.name; }
 
-class TarnellPressTest : public DialogFixture, public ::testing::WithParamInterface<PressCase> {
+// Tarnell's dialog from its compiled resources on a test terminal.
+class TarnellDialog : public DialogFixture {
 protected:
     void SetUp() override {
         DialogFixture::SetUp();
         UseResources(TARNELL_RES);
     }
 };
+
+class TarnellPressTest : public TarnellDialog, public ::testing::WithParamInterface<PressCase> {};
 
 TEST_P(TarnellPressTest, Sequence) {
     const PressCase& c = GetParam();
@@ -151,13 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                    Dismissed()}}),
     [](const auto& info) { return info.param.name; });
 
-class TarnellHardwareTest : public DialogFixture {
-protected:
-    void SetUp() override {
-        DialogFixture::SetUp();
-        UseResources(TARNELL_RES);
-    }
-};
+using TarnellHardwareTest = TarnellDialog;
 
 TEST_F(TarnellHardwareTest, AcceptedPressesSwitchTheSimulatedHardware) {
     PlugRadios(Driver::Accepting);
