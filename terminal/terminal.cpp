@@ -7,21 +7,52 @@
 
 namespace terminal {
 
+namespace {
+
+template <typename T>
+std::optional<std::string> Take(std::variant<T, std::string> loaded, T& into) {
+    if (auto* error = std::get_if<std::string>(&loaded)) return *error;
+    into = std::get<T>(loaded);
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::variant<TerminalState, std::string> LoadTerminalState(const SimConfig& config, const StateDir& state) {
+    if (auto error = state.Ensure()) return "terminal state: " + *error;
+    TerminalState s;
+    if (auto error = Take(PowerSetting(state, kGprsPowerFile).Load(), s.gprsOn)) return *error;
+    if (auto error = Take(LevelSetting(state, kBacklightFile).Load(), s.backlightLevel)) return *error;
+    if (auto error = Take(PowerSetting(state, kWlanPowerFile).Load(), s.wlanOn)) return *error;
+    if (auto error = Take(CountSetting(state, kSuspendFile).Load(), s.suspends)) return *error;
+    // The ID last: it is the one file a run may write before the program starts.
+    DeviceIdStore ids(state);
+    if (config.deviceId) {
+        if (auto error = ids.CheckReplaceable()) return *error;
+        if (auto error = ids.Save(*config.deviceId)) return *error;
+        s.id = *config.deviceId;
+        return s;
+    }
+    if (auto error = Take(ids.Load(&s.createdFactoryId), s.id)) return *error;
+    return s;
+}
+
 Terminal::Terminal(SimConfig config)
     : config_(std::move(config)),
       state_(config_.StatePath()),
       deviceIds_(state_),
       gprsPower_(state_, kGprsPowerFile),
       wlanPower_(state_, kWlanPowerFile),
-      backlightLevel_(state_, kBacklightFile) {}
+      backlightLevel_(state_, kBacklightFile),
+      suspendCount_(state_, kSuspendFile) {}
 
 Terminal::~Terminal() = default;
 
 void Terminal::Plug(const std::string& name, ce::StreamDriver& driver) {
     if (config_.absent.count(name)) return;
     ce::StreamDriver* plugged = &driver;
-    if (config_.refusing.count(name)) {
-        wrappers_.push_back(std::make_unique<RefusingDriver>(driver));
+    if (auto refused = config_.refusing.find(name); refused != config_.refusing.end()) {
+        wrappers_.push_back(std::make_unique<RefusingDriver>(driver, std::set<DWORD>(refused->second.begin(), refused->second.end())));
         plugged = wrappers_.back().get();
     }
     // "FIO1:" is prefix FIO, index 1.
@@ -32,50 +63,49 @@ std::optional<std::string> Terminal::PowerOn() {
     ce::System& sys = ce::System::Get();
     if (!sys.codePages.SetAnsi(config_.codePage))
         return "code page " + std::to_string(config_.codePage) + " is not supported on this host";
-    if (auto error = state_.Ensure()) return "terminal state: " + *error;
+    for (const auto& [call, n] : config_.failCalls) sys.faults.FailCall(call, n);
 
-    bool created = false;
-    auto id = deviceIds_.Load(&created);
-    if (auto* error = std::get_if<std::string>(&id)) return *error;
-    if (created)
+    auto loaded = LoadTerminalState(config_, state_);
+    if (auto* error = std::get_if<std::string>(&loaded)) return *error;
+    const TerminalState& s = std::get<TerminalState>(loaded);
+    if (s.createdFactoryId)
         std::fprintf(stderr, "terminal: no device ID stored in %s yet: the terminal starts with the factory ID \"%s\"\n",
                      state_.path().c_str(), reinterpret_cast<const char*>(DeviceIdStore::Factory().data()));
-    identity_ = std::make_unique<IdentityDriver>(std::get<DeviceIdBytes>(id), &deviceIds_);
+
+    identity_ = std::make_unique<IdentityDriver>(s.id, &deviceIds_);
     Plug("FIO1:", *identity_);
-
-    auto gprsOn = gprsPower_.Load();
-    if (auto* error = std::get_if<std::string>(&gprsOn)) return *error;
     gprs_ = std::make_unique<PowerSwitchDriver>("GPR1:", PowerSwitchDriver::kGprsPowerOn,
-                                                PowerSwitchDriver::kGprsPowerOff, std::get<bool>(gprsOn), &gprsPower_);
+                                                PowerSwitchDriver::kGprsPowerOff, s.gprsOn, &gprsPower_);
     Plug("GPR1:", *gprs_);
-
-    auto level = backlightLevel_.Load();
-    if (auto* error = std::get_if<std::string>(&level)) return *error;
-    backlight_ = std::make_unique<BacklightDriver>(std::get<uint32_t>(level), &backlightLevel_);
+    backlight_ = std::make_unique<BacklightDriver>(s.backlightLevel, &backlightLevel_);
     Plug("BKL1:", *backlight_);
-
-    auto wlanOn = wlanPower_.Load();
-    if (auto* error = std::get_if<std::string>(&wlanOn)) return *error;
     wlan_ = std::make_unique<PowerSwitchDriver>("SDH1:", PowerSwitchDriver::kWlanPowerOn,
-                                                PowerSwitchDriver::kWlanPowerOff, std::get<bool>(wlanOn), &wlanPower_);
+                                                PowerSwitchDriver::kWlanPowerOff, s.wlanOn, &wlanPower_);
     Plug("SDH1:", *wlan_);
 
     if (!config_.absent.count("HAL")) {
-        hal_ = std::make_unique<TerminalHal>(config_.refusing.count("HAL") > 0, &state_);
+        auto refused = config_.refusing.find("HAL");
+        hal_ = std::make_unique<TerminalHal>(
+            refused != config_.refusing.end(), &suspendCount_,
+            refused == config_.refusing.end() ? std::set<DWORD>() : std::set<DWORD>(refused->second.begin(), refused->second.end()));
         sys.hal = hal_.get();
     }
     sys.failFrameworkStartup = config_.failFrameworkStartup;
     return std::nullopt;
 }
 
-}  // namespace terminal
-
-namespace terminal {
-
 std::string Terminal::Behaviour(const std::string& name) const {
     if (config_.absent.count(name)) return " (absent)";
-    if (config_.refusing.count(name)) return " (refuses requests)";
-    return "";
+    auto refused = config_.refusing.find(name);
+    if (refused == config_.refusing.end()) return "";
+    if (refused->second.empty()) return " (refuses requests)";
+    std::string codes;
+    char code[16];
+    for (uint32_t c : refused->second) {
+        std::snprintf(code, sizeof code, "0x%08X", c);
+        codes += (codes.empty() ? "" : ", ") + std::string(code);
+    }
+    return " (refuses " + codes + ")";
 }
 
 std::vector<DeviceRow> Terminal::Rows() const {

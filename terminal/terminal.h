@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "device_text.h"
@@ -18,6 +19,22 @@
 #include "state/state_dir.h"
 
 namespace terminal {
+
+// What the state folder holds, read whole and found sound.
+struct TerminalState {
+    DeviceIdBytes id{};
+    bool createdFactoryId = false;  // there was none: the factory ID was stored
+    bool gprsOn = false;
+    uint32_t backlightLevel = 0;
+    bool wlanOn = false;
+    uint64_t suspends = 0;
+};
+
+// Reads and checks every file of the state folder, and only then stores
+// what the run asks to store (config.deviceId, or the factory ID of a new
+// terminal): nothing changes unless the whole state can be used. The state,
+// or why not.
+std::variant<TerminalState, std::string> LoadTerminalState(const SimConfig& config, const StateDir& state);
 
 class Terminal {
 public:
@@ -47,6 +64,7 @@ private:
     PowerSetting gprsPower_;
     PowerSetting wlanPower_;
     LevelSetting backlightLevel_;
+    CountSetting suspendCount_;
     std::unique_ptr<IdentityDriver> identity_;
     std::unique_ptr<PowerSwitchDriver> gprs_;
     std::unique_ptr<BacklightDriver> backlight_;

@@ -49,7 +49,12 @@ ExitReport g_exitReport __attribute__((init_priority(101)));
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (int status = OEMInit(argc, argv)) return status;
+    // A terminal that could not come up runs nothing of the program, not
+    // even its exit-time code.
+    if (int status = OEMInit(argc, argv)) {
+        std::fflush(nullptr);
+        _exit(status);
+    }
     std::u16string commandLine;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) commandLine += u' ';

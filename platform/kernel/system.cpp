@@ -15,6 +15,13 @@ System::System(Clock::Mode mode)
 
 System::~System() = default;
 
+bool System::Trip(std::string_view call) {
+    return faults.Trip(call, [&](uint64_t n) {
+        lastError = ERROR_NOT_ENOUGH_MEMORY;
+        transcript.Emit(trace::Event("fault").Utf8("call", call).Num("n", static_cast<int64_t>(n)));
+    });
+}
+
 System& System::Get() {
     if (!g_system) g_system = new System(Clock::Mode::Virtual);
     return *g_system;

@@ -8,6 +8,7 @@
 #include "kernel/code_page.h"
 #include "kernel/debug_output.h"
 #include "kernel/device_manager.h"
+#include "kernel/fault_plan.h"
 #include "kernel/hal.h"
 #include "kernel/handle_table.h"
 #include "trace/transcript.h"
@@ -34,7 +35,13 @@ public:
     Hal* hal = nullptr;  // none: KernelIoControl is not supported
     std::unique_ptr<WindowManager> windows;
     bool failFrameworkStartup = false;  // fault injection: AfxWinInit fails
+    FaultPlan faults;
     DWORD lastError = 0;
+
+    // Counts a call of `call` for the fault plan: true when this one is to
+    // fail; the transcript is told, and the last error is set as a kernel
+    // short of memory would set it.
+    bool Trip(std::string_view call);
 };
 
 }  // namespace ce

@@ -2,20 +2,21 @@
 #pragma once
 #include <cstdio>
 
+#include "trace/line_output.h"
 #include "trace/transcript.h"
 
 namespace ce::trace {
 
 class JsonLinesSink : public Sink {
 public:
-    // Takes ownership of the stream unless it is stdout or stderr.
-    explicit JsonLinesSink(std::FILE* out) : out_(out) {}
-    ~JsonLinesSink() override;
+    // Takes ownership of the stream unless it is stdout or stderr; `onFail`
+    // hears once when the stream stops taking lines.
+    explicit JsonLinesSink(std::FILE* out, LineOutput::OnFail onFail = {}) : out_(out, std::move(onFail)) {}
     void Write(const Event& event) override;
-    void Flush() override { std::fflush(out_); }
+    void Flush() override { out_.Flush(); }
 
 private:
-    std::FILE* out_;
+    LineOutput out_;
 };
 
 }  // namespace ce::trace

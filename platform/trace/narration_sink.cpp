@@ -60,12 +60,16 @@ std::string Bytes(const Value* v) {
     return hex.empty() ? "(empty)" : hex;
 }
 
+// One line of the account: the terminal time, then what happened.
+std::string Stamped(int64_t t, const std::string& line) {
+    char time[32];
+    std::snprintf(time, sizeof time, "%7" PRId64 " ms  ", t);
+    return time + line + "\n";
+}
+
 }  // namespace
 
-NarrationSink::~NarrationSink() {
-    Flush();
-    if (out_ != stdout && out_ != stderr) std::fclose(out_);
-}
+NarrationSink::~NarrationSink() { FlushDebug(); }
 
 std::string NarrationSink::Line(const Event& e) {
     auto f = [&](const char* name) { return e.Find(name); };
@@ -111,6 +115,10 @@ std::string NarrationSink::Line(const Event& e) {
     }
     if (ev == "leftOpen") return "! the script ended with " + (f("what") ? text::ToUtf8(f("what")->text) : "?") + " open";
     if (ev == "scriptError") return "! script line " + Num(f("line")) + ": " + (f("error") ? text::ToUtf8(f("error")->text) : "");
+    if (ev == "fault") {
+        std::string call = f("call") ? text::ToUtf8(f("call")->text) : "?";
+        return "! call " + Num(f("n")) + " of " + call + " fails, as asked (--fail " + call + ":" + Num(f("n")) + ")";
+    }
     if (ev == "exit") return "the program ends with exit code " + Num(f("code"));
     return "";
 }
@@ -118,7 +126,7 @@ std::string NarrationSink::Line(const Event& e) {
 void NarrationSink::FlushDebug() {
     if (debug_.empty()) return;
     Value text = Value::Text(debug_);
-    std::fprintf(out_, "%7" PRId64 " ms  debug output %s\n", debugTime_, Quote(&text).c_str());
+    out_.Write(Stamped(debugTime_, "debug output " + Quote(&text)));
     debug_.clear();
 }
 
@@ -130,12 +138,12 @@ void NarrationSink::Write(const Event& event) {
     }
     FlushDebug();
     std::string line = Line(event);
-    if (!line.empty()) std::fprintf(out_, "%7" PRId64 " ms  %s\n", event.t, line.c_str());
+    if (!line.empty()) out_.Write(Stamped(event.t, line));
 }
 
 void NarrationSink::Flush() {
     FlushDebug();
-    std::fflush(out_);
+    out_.Flush();
 }
 
 }  // namespace ce::trace

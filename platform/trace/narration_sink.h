@@ -4,13 +4,16 @@
 #include <cstdio>
 #include <string>
 
+#include "trace/line_output.h"
 #include "trace/transcript.h"
 
 namespace ce::trace {
 
 class NarrationSink : public Sink {
 public:
-    explicit NarrationSink(std::FILE* out) : out_(out) {}
+    // Takes ownership of the stream unless it is stdout or stderr; `onFail`
+    // hears once when the stream stops taking lines.
+    explicit NarrationSink(std::FILE* out, LineOutput::OnFail onFail = {}) : out_(out, std::move(onFail)) {}
     ~NarrationSink() override;
     void Write(const Event& event) override;
     void Flush() override;
@@ -20,7 +23,7 @@ public:
 
 private:
     void FlushDebug();
-    std::FILE* out_;
+    LineOutput out_;
     std::u16string debug_;  // consecutive debug output, told as one line
     int64_t debugTime_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <limits>
 
+#include "text/excerpt.h"
 #include "text/utf.h"
 
 namespace ce {
@@ -83,7 +84,7 @@ std::variant<std::u16string, std::string> ParseJsonString(std::string_view s, si
                     i += 4;
                     break;
                 }
-                default: return std::string("unknown escape \\") + e;
+                default: return "unknown escape \\" + text::Excerpt(std::string_view(&e, 1));
             }
             continue;
         }
@@ -130,10 +131,10 @@ std::variant<std::optional<UserAction>, ScriptError> ParseScriptLine(std::string
             return fail("wait needs milliseconds (a whole number up to 86400000)");
         a.kind = UserAction::Kind::Wait;
     } else {
-        return fail("unknown action \"" + std::string(command) +
+        return fail("unknown action \"" + text::Excerpt(command) +
                     "\" (expected set-text, click, focus, ok, cancel, dismiss or wait)");
     }
-    if (!AtEnd(rest)) return fail("unexpected \"" + std::string(SkipSpace(rest)) + "\" after " + std::string(command));
+    if (!AtEnd(rest)) return fail("unexpected \"" + text::Excerpt(SkipSpace(rest)) + "\" after " + std::string(command));
     return std::optional<UserAction>(std::move(a));
 }
 

@@ -11,6 +11,11 @@
 
 namespace ce {
 
+// The most a script may hold, in all and on one line; a longer one is refused
+// before anything runs.
+inline constexpr size_t kMaxScriptBytes = 16u << 20;
+inline constexpr size_t kMaxScriptLineBytes = 1u << 20;
+
 struct ScriptError {
     int line = 0;
     std::string message;

@@ -2,6 +2,7 @@
 // program's WinMain: the configuration the runner left in the environment,
 // the persisted state, the drivers, the transcript and the front end: a
 // script, or the interactive screen when a person is at the terminal.
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "fd_io.h"
 #include "kernel/system.h"
 #include "terminal.h"
+#include "text/excerpt.h"
 #include "trace/json_lines_sink.h"
 #include "trace/narration_sink.h"
 #include "wm/script.h"
@@ -24,7 +26,7 @@ namespace {
 std::string ProgramName(const char* argv0) {
     std::string name = argv0 ? argv0 : "program";
     size_t slash = name.rfind('/');
-    return slash == std::string::npos ? name : name.substr(slash + 1);
+    return ce::text::Excerpt(slash == std::string::npos ? name : name.substr(slash + 1));
 }
 
 int Fail(const std::string& program, const std::string& message) {
@@ -32,17 +34,23 @@ int Fail(const std::string& program, const std::string& message) {
     return 2;
 }
 
+// A reader that goes away ends the transcript, not the run.
+ce::trace::LineOutput::OnFail Gone(const char* what) {
+    return [what](const std::string& why) {
+        std::fprintf(stderr, "terminal-sim: the %s stops here (%s); the run goes on without it\n", what, why.c_str());
+    };
+}
 
 bool AttachSinks(ce::System& sys, const terminal::SimConfig& config) {
     if (config.transcriptFd >= 0) {
         std::FILE* out = config.transcriptFd == 1 ? stdout : fdopen(config.transcriptFd, "w");
         if (!out) return false;
-        sys.transcript.Attach(std::make_shared<ce::trace::JsonLinesSink>(out));
+        sys.transcript.Attach(std::make_shared<ce::trace::JsonLinesSink>(out, Gone("transcript")));
     }
     if (config.narrationFd >= 0) {
         std::FILE* out = config.narrationFd == 1 ? stdout : fdopen(config.narrationFd, "w");
         if (!out) return false;
-        sys.transcript.Attach(std::make_shared<ce::trace::NarrationSink>(out));
+        sys.transcript.Attach(std::make_shared<ce::trace::NarrationSink>(out, Gone("account of the run")));
     }
     return true;
 }
@@ -50,6 +58,8 @@ bool AttachSinks(ce::System& sys, const terminal::SimConfig& config) {
 }  // namespace
 
 int OEMInit(int argc, char** argv) {
+    // A closed output is a write error to report, in every run.
+    signal(SIGPIPE, SIG_IGN);
     std::string program = ProgramName(argc > 0 ? argv[0] : nullptr);
     auto parsed = terminal::SimConfig::FromEnvironment();
     if (auto* error = std::get_if<std::string>(&parsed)) return Fail(program, *error);
@@ -67,7 +77,7 @@ int OEMInit(int argc, char** argv) {
 
     std::string scriptText;
     if (!interactive) {
-        if (!terminal::ReadAll(config.scriptFd, scriptText)) return Fail(program, "cannot read the script");
+        if (auto error = terminal::ReadScript(config.scriptFd, scriptText)) return Fail(program, "the script " + *error);
         close(config.scriptFd);
         if (auto error = ce::CheckScript(scriptText))
             return Fail(program, "script line " + std::to_string(error->line) + ": " + error->message);
@@ -79,9 +89,9 @@ int OEMInit(int argc, char** argv) {
     // The terminal lives as long as the process: its drivers and HAL serve
     // the program's exit-time code too.
     static terminal::Terminal* device = nullptr;
+    if (!AttachSinks(sys, config)) return Fail(program, "cannot write the transcript");
     device = new terminal::Terminal(config);
     if (auto error = device->PowerOn()) return Fail(program, *error);
-    if (!AttachSinks(sys, config)) return Fail(program, "cannot write the transcript");
 
     if (!interactive) {
         static ce::ScriptedFrontEnd* scripted = nullptr;

@@ -1,19 +1,14 @@
 #include "hal/terminal_hal.h"
 
+#include <cstdio>
 #include <string>
 
 #include "kernel/system.h"
 
 namespace terminal {
 
-long TerminalHal::StoredSuspends(const StateDir& state) {
-    auto read = state.Read(kSuspendFile);
-    if (read.status != StateDir::ReadStatus::Ok) return 0;
-    return std::strtol(std::string(read.bytes.begin(), read.bytes.end()).c_str(), nullptr, 10);
-}
-
 BOOL TerminalHal::IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE*, DWORD outSize, DWORD*) {
-    if (refusing_) {
+    if (refusing_ && (refusedCodes_.empty() || refusedCodes_.count(code))) {
         SetLastError(ERROR_GEN_FAILURE);
         return FALSE;
     }
@@ -26,10 +21,13 @@ BOOL TerminalHal::IoControl(DWORD code, const BYTE* in, DWORD inSize, BYTE*, DWO
         return FALSE;
     }
     ++suspends_;
-    // The count of suspends across runs, for whoever looks at the terminal's state.
-    if (state_) {
-        std::string count = std::to_string(StoredSuspends(*state_) + 1) + "\n";
-        state_->Replace(kSuspendFile, std::vector<uint8_t>(count.begin(), count.end()));
+    // The count is the simulator's record of suspends across runs, not the
+    // device's answer: a count that can't be kept is told, and the terminal
+    // suspends all the same.
+    if (count_) {
+        auto counted = count_->Increment();
+        if (auto* error = std::get_if<std::string>(&counted))
+            std::fprintf(stderr, "terminal: HAL: could not count the suspend: %s\n", error->c_str());
     }
     ce::System::Get().transcript.Emit(ce::trace::Event("suspend"));
     if (onSuspend_) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "kernel/code_page.h"
+#include "text/excerpt.h"
 #include "text/utf.h"
 #include "windows.h"
 
@@ -10,11 +11,7 @@ namespace terminal {
 
 namespace {
 
-std::string KnownDevicesList() {
-    std::string list;
-    for (const auto& d : SimConfig::Devices()) list += (list.empty() ? "" : ", ") + d;
-    return list;
-}
+std::string Quoted(const std::string& text) { return "\"" + ce::text::Excerpt(text) + "\""; }
 
 std::string SupportedCodePages() {
     std::string list;
@@ -29,7 +26,7 @@ std::variant<DeviceIdBytes, std::string> DeviceIdFromHex(const std::string& hex)
     for (char c : hex)
         if (c != ' ' && c != ':') digits += c;  // "41 42 43" and "41:42:43" read as "414243"
     if (digits.empty()) return std::string("--device-id-hex needs hex digits");
-    if (digits.size() % 2) return "--device-id-hex: \"" + hex + "\" has an odd number of hex digits";
+    if (digits.size() % 2) return "--device-id-hex: " + Quoted(hex) + " has an odd number of hex digits";
     if (digits.size() > 128) return "--device-id-hex: " + std::to_string(digits.size() / 2) + " bytes is over the 64 the ID holds";
     DeviceIdBytes id{};
     for (size_t i = 0; i < digits.size(); i += 2) {
@@ -37,7 +34,7 @@ std::variant<DeviceIdBytes, std::string> DeviceIdFromHex(const std::string& hex)
         for (size_t k = i; k < i + 2; ++k) {
             char c = digits[k];
             int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
-            if (d < 0) return "--device-id-hex: \"" + hex + "\" is not hex (bad digit '" + std::string(1, c) + "')";
+            if (d < 0) return "--device-id-hex: " + Quoted(hex) + " is not hex (bad digit " + Quoted(std::string(1, c)) + ")";
             v = v * 16 + d;
         }
         id[i / 2] = static_cast<uint8_t>(v);
@@ -57,9 +54,9 @@ std::variant<DeviceIdBytes, std::string> DeviceIdFromText(const std::string& utf
                               nullptr, &usedDefault);
     if (n == 0) return std::string("--device-id: the text is far over the 64 bytes the ID holds");
     if (usedDefault)
-        return "--device-id: \"" + utf8 + "\" has a character that code page " + std::to_string(codePage) + " cannot hold";
+        return "--device-id: " + Quoted(utf8) + " has a character that code page " + std::to_string(codePage) + " cannot hold";
     if (n > 64)
-        return "--device-id: \"" + utf8 + "\" takes " + std::to_string(n) + " bytes in code page " +
+        return "--device-id: " + Quoted(utf8) + " takes " + std::to_string(n) + " bytes in code page " +
                std::to_string(codePage) + ", over the 64 the ID holds";
     std::memcpy(id.data(), buffer, n);
     return id;
@@ -91,7 +88,7 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
             inlineValue = true;
         }
         static const char* kWithValue[] = {"--state", "--absent", "--refuse", "--device-id", "--device-id-hex",
-                                           "--code-page", "--script", "--transcript"};
+                                           "--code-page", "--script", "--transcript", "--fail"};
         bool takesValue = false;
         for (const char* known : kWithValue) takesValue |= name == known;
         if (name == "--fail-startup" && !inlineValue) {
@@ -102,7 +99,7 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
             o.status = true;
             continue;
         }
-        if (!takesValue) return "unknown option " + name + " (terminal-sim --help lists the options)";
+        if (!takesValue) return "unknown option " + ce::text::Excerpt(name) + " (terminal-sim --help lists the options)";
         if (!inlineValue) {
             if (i + 1 >= args.size()) return name + " needs a value";
             value = args[++i];
@@ -111,9 +108,19 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
             if (value.empty()) return std::string("--state needs a folder");
             o.config.stateDir = value;
         } else if (name == "--absent" || name == "--refuse") {
-            if (!SimConfig::KnownDevice(value))
-                return "unknown driver \"" + value + "\" for " + name + " (known: " + KnownDevicesList() + ")";
-            (name == "--absent" ? o.config.absent : o.config.refusing).insert(value);
+            auto parsed = SimConfig::ParseRefusal(value);
+            if (auto* error = std::get_if<std::string>(&parsed)) return name + ": " + *error;
+            const auto& [device, code] = std::get<0>(parsed);
+            if (name == "--refuse")
+                o.config.Refuse(device, code);
+            else if (code)
+                return "--absent " + Quoted(value) + ": an absent driver takes no request at all; drop the code";
+            else
+                o.config.absent.insert(device);
+        } else if (name == "--fail") {
+            auto parsed = SimConfig::ParseFailCall(value);
+            if (auto* error = std::get_if<std::string>(&parsed)) return "--fail: " + *error;
+            o.config.failCalls.push_back(std::get<0>(parsed));
         } else if (name == "--device-id") {
             idText = value;
         } else if (name == "--device-id-hex") {
@@ -122,7 +129,7 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
             char* end = nullptr;
             long cp = std::strtol(value.c_str(), &end, 10);
             if (value.empty() || *end || cp <= 0 || cp > 65535 || !ce::CodePages::Supported(static_cast<unsigned>(cp)))
-                return "unsupported code page \"" + value + "\" (supported: " + SupportedCodePages() + ")";
+                return "unsupported code page " + Quoted(value) + " (supported: " + SupportedCodePages() + ")";
             o.config.codePage = static_cast<unsigned>(cp);
         } else if (name == "--script") {
             o.script = value;
@@ -131,24 +138,24 @@ std::variant<RunnerOptions, std::string> ParseRunnerOptions(const std::vector<st
         }
     }
     for (const auto& n : o.config.absent)
-        if (o.config.refusing.count(n)) return n + " cannot be both absent and refusing";
+        if (o.config.Refuses(n)) return n + " cannot be both absent and refusing";
     if (idText && idHex) return std::string("give the ID once: --device-id or --device-id-hex, not both");
     if (idText || idHex) {
         auto id = idText ? DeviceIdFromText(*idText, o.config.codePage) : DeviceIdFromHex(*idHex);
         if (auto* error = std::get_if<std::string>(&id)) return *error;
-        o.deviceId = std::get<DeviceIdBytes>(id);
+        o.config.deviceId = std::get<DeviceIdBytes>(id);
     }
     if (o.status) {
         // The state can be set and shown; nothing runs, so nothing else applies.
-        if (!positional.empty()) return "--status runs no program: drop \"" + positional[0] + "\"";
+        if (!positional.empty()) return "--status runs no program: drop " + Quoted(positional[0]);
         if (o.script || o.transcript || !o.config.absent.empty() || !o.config.refusing.empty() ||
-            o.config.failFrameworkStartup)
+            o.config.failFrameworkStartup || !o.config.failCalls.empty())
             return std::string("--status runs no program: it takes only --state, --code-page and --device-id(-hex)");
         return o;
     }
     // No program: the home screen, which lets the user choose one.
     if (positional.empty()) return o;
-    if (positional.size() > 1) return "one program at a time: \"" + positional[1] + "\" is one too many";
+    if (positional.size() > 1) return "one program at a time: " + Quoted(positional[1]) + " is one too many";
     o.program = positional[0];
     return o;
 }

@@ -13,8 +13,7 @@ namespace terminal {
 struct RunnerOptions {
     bool help = false;
     bool status = false;                     // show the terminal's state; run nothing
-    SimConfig config;
-    std::optional<DeviceIdBytes> deviceId;   // to store before the program starts
+    SimConfig config;                        // config.deviceId: to store before the program starts
     std::optional<std::string> script;       // a path, or "-" for standard input
     std::optional<std::string> transcript;   // a path, or "-" for standard output
     std::string program;                     // as given; empty: the home screen

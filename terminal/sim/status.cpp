@@ -1,6 +1,5 @@
 #include "sim/status.h"
 
-#include "hal/terminal_hal.h"
 #include "state/device_id_store.h"
 #include "state/device_settings.h"
 
@@ -30,7 +29,13 @@ StatusReport ReadStatus(const SimConfig& config) {
         report.damaged = true;
         report.rows.push_back({label, "cannot be used: " + error});
     };
-    auto stored = [&](const char* file) { return state.Read(file).status == StateDir::ReadStatus::Ok; };
+    // A setting's row: its value as `show` tells it, marked when nothing is stored yet.
+    auto row = [&](const char* label, const auto& setting, auto factory, auto show) {
+        auto stored = setting.Stored();
+        if (auto* error = std::get_if<std::string>(&stored)) return broken(label, *error);
+        const auto& kept = std::get<0>(stored);
+        report.rows.push_back({label, show(kept ? *kept : factory) + (kept ? "" : kNew)});
+    };
 
     auto id = DeviceIdStore(state).Stored();
     if (auto* error = std::get_if<std::string>(&id)) {
@@ -39,31 +44,21 @@ StatusReport ReadStatus(const SimConfig& config) {
         const auto& kept = std::get<std::optional<DeviceIdBytes>>(id);
         DeviceIdBytes bytes = kept ? *kept : DeviceIdStore::Factory();
         report.rows.push_back({kIdLabel, IdText(bytes, config.codePage) + " in code page " +
-                                                        std::to_string(config.codePage) + (kept ? "" : kNew)});
+                                             std::to_string(config.codePage) + (kept ? "" : kNew)});
         report.rows.push_back({"", IdHex(bytes)});
     }
+    auto onOff = [](bool on) { return std::string(OnOff(on)); };
+    row(kGprsLabel, PowerSetting(state, kGprsPowerFile), kPowerCodec.factory, onOff);
+    row(kBacklightLabel, LevelSetting(state, kBacklightFile), kLevelCodec.factory, LevelText);
+    row(kWlanLabel, PowerSetting(state, kWlanPowerFile), kPowerCodec.factory, onOff);
 
-    auto power = [&](const char* label, const char* file) {
-        auto on = PowerSetting(state, file).Load();
-        if (auto* error = std::get_if<std::string>(&on))
-            broken(label, *error);
-        else
-            report.rows.push_back({label, OnOff(std::get<bool>(on)) + std::string(stored(file) ? "" : kNew)});
-    };
-    power(kGprsLabel, kGprsPowerFile);
-
-    auto level = LevelSetting(state, kBacklightFile).Load();
-    if (auto* error = std::get_if<std::string>(&level))
-        broken(kBacklightLabel, *error);
-    else
-        report.rows.push_back({kBacklightLabel, LevelText(std::get<uint32_t>(level)) +
-                                                        (stored(kBacklightFile) ? "" : kNew)});
-
-    power(kWlanLabel, kWlanPowerFile);
-
-    long suspends = TerminalHal::StoredSuspends(state);
-    report.rows.push_back(
-        {kHalLabel, "suspended " + std::to_string(suspends) + (suspends == 1 ? " time" : " times") + " at a program's exit"});
+    auto suspends = CountSetting(state, kSuspendFile).Load();
+    if (auto* error = std::get_if<std::string>(&suspends)) {
+        broken(kHalLabel, *error);
+    } else {
+        uint64_t n = std::get<uint64_t>(suspends);
+        report.rows.push_back({kHalLabel, "suspended " + std::to_string(n) + (n == 1 ? " time" : " times") + " at a program's exit"});
+    }
     return report;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "state/state_dir.h"
@@ -11,6 +12,9 @@
 namespace terminal {
 
 using DeviceIdBytes = std::array<uint8_t, 64>;
+
+// The ID a file's content holds: exactly 64 bytes, nothing else.
+std::optional<DeviceIdBytes> ParseDeviceId(std::string_view content);
 
 class DeviceIdStore {
 public:
@@ -27,6 +31,9 @@ public:
     // The stored ID without writing anything: nothing when none is stored yet.
     std::variant<std::optional<DeviceIdBytes>, std::string> Stored() const;
     std::optional<std::string> Save(const DeviceIdBytes& id) const;
+    // Whether Save may replace what is there: a missing or regular file (even
+    // a damaged one, which a new ID mends), never a link, FIFO or folder.
+    std::optional<std::string> CheckReplaceable() const;
 
 private:
     const StateDir& dir_;

@@ -1,60 +1,101 @@
 #include "state/device_settings.h"
 
-#include <cstdlib>
+#include "text/excerpt.h"
 
 namespace terminal {
 
 namespace {
 
-// The one line a setting file holds, without its newline; nothing when the
-// file is not there yet; why it can't be read otherwise.
-std::variant<std::optional<std::string>, std::string> ReadLine(const StateDir& dir, const std::string& name) {
-    auto read = dir.Read(name);
-    if (read.status == StateDir::ReadStatus::Missing) return std::optional<std::string>();
-    if (read.status == StateDir::ReadStatus::Unreadable) return read.error;
-    std::string line(read.bytes.begin(), read.bytes.end());
-    if (!line.empty() && line.back() == '\n') line.pop_back();
-    return std::optional<std::string>(line);
+// The one line of a setting file, without its newline.
+std::string_view Line(std::string_view content) {
+    if (!content.empty() && content.back() == '\n') content.remove_suffix(1);
+    return content;
 }
 
-std::string Damaged(const StateDir& dir, const std::string& name, const std::string& line, const char* expected) {
-    return "the stored setting " + dir.FilePath(name) + " is damaged (\"" + line.substr(0, 40) + "\"; it must hold " +
-           expected + "): remove the file to start from the factory setting";
+// Digits only, no sign or space, at most `max`.
+std::optional<uint64_t> ParseDecimal(std::string_view content, uint64_t max) {
+    std::string_view line = Line(content);
+    if (line.empty()) return std::nullopt;
+    uint64_t v = 0;
+    for (char c : line) {
+        if (c < '0' || c > '9') return std::nullopt;
+        uint64_t digit = static_cast<uint64_t>(c - '0');
+        if (v > (max - digit) / 10) return std::nullopt;
+        v = v * 10 + digit;
+    }
+    return v;
 }
 
-std::optional<std::string> WriteLine(const StateDir& dir, const std::string& name, const std::string& line) {
-    std::string text = line + "\n";
-    return dir.Replace(name, std::vector<uint8_t>(text.begin(), text.end()));
-}
+std::string Decimal(uint64_t v) { return std::to_string(v); }
 
 }  // namespace
 
-std::variant<bool, std::string> PowerSetting::Load() const {
-    auto read = ReadLine(dir_, fileName_);
-    if (auto* error = std::get_if<std::string>(&read)) return *error;
-    const auto& line = std::get<std::optional<std::string>>(read);
-    if (!line) return false;
-    if (*line == "on") return true;
-    if (*line == "off") return false;
-    return Damaged(dir_, fileName_, *line, "on or off");
+std::optional<bool> ParsePower(std::string_view content) {
+    std::string_view line = Line(content);
+    if (line == "on") return true;
+    if (line == "off") return false;
+    return std::nullopt;
 }
 
-std::optional<std::string> PowerSetting::Save(bool on) const { return WriteLine(dir_, fileName_, on ? "on" : "off"); }
-
-std::variant<uint32_t, std::string> LevelSetting::Load() const {
-    auto read = ReadLine(dir_, fileName_);
-    if (auto* error = std::get_if<std::string>(&read)) return *error;
-    const auto& line = std::get<std::optional<std::string>>(read);
-    if (!line) return kFactory;
-    bool digits = !line->empty() && line->size() <= 10;
-    for (char c : *line) digits &= c >= '0' && c <= '9';
-    unsigned long long v = digits ? std::strtoull(line->c_str(), nullptr, 10) : 0;
-    if (!digits || v > 0xFFFFFFFFull) return Damaged(dir_, fileName_, *line, "a level from 0 to 4294967295");
-    return static_cast<uint32_t>(v);
+std::optional<uint32_t> ParseLevel(std::string_view content) {
+    auto v = ParseDecimal(content, 0xFFFFFFFFull);
+    if (!v) return std::nullopt;
+    return static_cast<uint32_t>(*v);
 }
 
-std::optional<std::string> LevelSetting::Save(uint32_t level) const {
-    return WriteLine(dir_, fileName_, std::to_string(level));
+std::optional<uint64_t> ParseCount(std::string_view content) { return ParseDecimal(content, CountSetting::kMax); }
+
+const SettingCodec<bool> kPowerCodec = {&ParsePower, [](bool on) { return std::string(on ? "on" : "off"); }, "on or off",
+                                        false};
+const SettingCodec<uint32_t> kLevelCodec = {&ParseLevel, [](uint32_t v) { return Decimal(v); },
+                                            "a level from 0 to 4294967295", LevelSetting::kFactory};
+const SettingCodec<uint64_t> kCountCodec = {&ParseCount, &Decimal, "a count from 0 to 9223372036854775807", 0};
+
+template <typename T>
+std::variant<std::optional<T>, std::string> Setting<T>::Parse(const StateDir::ReadResult& read) const {
+    if (read.status == StateDir::ReadStatus::Missing) return std::optional<T>();
+    if (read.status == StateDir::ReadStatus::Unreadable) return read.error;
+    std::string_view content(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size());
+    if (auto value = codec_.parse(content)) return value;
+    return "the stored setting " + ce::text::Excerpt(dir_.FilePath(fileName_)) + " is damaged (\"" +
+           ce::text::Excerpt(Line(content)) + "\"; it must hold " + codec_.expected +
+           "): remove the file to start from the factory setting";
 }
+
+template <typename T>
+std::variant<std::optional<T>, std::string> Setting<T>::Stored() const {
+    return Parse(dir_.Read(fileName_));
+}
+
+template <typename T>
+std::variant<T, std::string> Setting<T>::Load() const {
+    auto stored = Stored();
+    if (auto* error = std::get_if<std::string>(&stored)) return *error;
+    return std::get<std::optional<T>>(stored).value_or(codec_.factory);
+}
+
+template <typename T>
+std::optional<std::string> Setting<T>::Save(T value) const {
+    std::string line = codec_.format(value) + "\n";
+    return dir_.Replace(fileName_, std::vector<uint8_t>(line.begin(), line.end()));
+}
+
+template <typename T>
+std::variant<T, std::string> Setting<T>::Update(const std::function<T(T)>& change) const {
+    auto lock = dir_.Lock();
+    if (auto* error = std::get_if<std::string>(&lock)) return *error;
+    // Read again under the lock: another run may have changed it since.
+    auto stored = Stored();
+    if (auto* error = std::get_if<std::string>(&stored)) return *error;
+    T next = change(std::get<std::optional<T>>(stored).value_or(codec_.factory));
+    std::string line = codec_.format(next) + "\n";
+    if (auto error = dir_.Replace(std::get<StateLock>(lock), fileName_, std::vector<uint8_t>(line.begin(), line.end())))
+        return *error;
+    return next;
+}
+
+template class Setting<bool>;
+template class Setting<uint32_t>;
+template class Setting<uint64_t>;
 
 }  // namespace terminal

@@ -15,11 +15,11 @@ TEST(RunnerOptions, SetsEveryPartOfTheRun) {
     ASSERT_TRUE(o) << std::get<std::string>(parsed);
     EXPECT_EQ(o->config.stateDir, "/tmp/s");
     EXPECT_EQ(o->config.absent, std::set<std::string>{"FIO1:"});
-    EXPECT_EQ(o->config.refusing, std::set<std::string>{"HAL"});
+    EXPECT_TRUE(o->config.Refuses("HAL"));
     EXPECT_EQ(o->config.codePage, 1252u);
-    ASSERT_TRUE(o->deviceId);
-    EXPECT_EQ((*o->deviceId)[3], 0xE9) << "the ID is encoded in the chosen code page";
-    EXPECT_EQ((*o->deviceId)[4], 0);
+    ASSERT_TRUE(o->config.deviceId);
+    EXPECT_EQ((*o->config.deviceId)[3], 0xE9) << "the ID is encoded in the chosen code page";
+    EXPECT_EQ((*o->config.deviceId)[4], 0);
     EXPECT_EQ(o->script, "-");
     EXPECT_EQ(o->transcript, "out.jsonl");
     EXPECT_EQ(o->program, "Velkin");
@@ -34,7 +34,7 @@ TEST(RunnerOptions, HexIdIsZeroFilled) {
     expected[1] = 0xD0;
     expected[2] = 0xCE;
     expected[3] = 0xC4;
-    EXPECT_EQ(*o->deviceId, expected);
+    EXPECT_EQ(*o->config.deviceId, expected);
 }
 
 struct Bad {
@@ -73,7 +73,39 @@ INSTANTIATE_TEST_SUITE_P(
                       Bad{{"--absent", "GPR1:", "--refuse", "GPR1:", "Tarnell"}, "both absent and refusing"},
                       Bad{{"--status", "Tarnell"}, "--status runs no program: drop \"Tarnell\""},
                       Bad{{"--status", "--refuse", "HAL"}, "--status runs no program"},
-                      Bad{{"--status", "--script", "-"}, "--status runs no program"}));
+                      Bad{{"--status", "--script", "-"}, "--status runs no program"},
+                      Bad{{"--status", "--fail", "Store:1"}, "--status runs no program"},
+                      Bad{{"--refuse", "FIO1:0xZZ", "Velkin"}, "the control code to refuse"},
+                      Bad{{"--refuse", "FIO1:0x1FFFFFFFF", "Velkin"}, "the control code to refuse"},
+                      Bad{{"--absent", "FIO1:0xF0072120", "Velkin"}, "an absent driver takes no request"},
+                      Bad{{"--fail", "OpenFile:1", "Velkin"}, "unknown call \"OpenFile\""},
+                      Bad{{"--fail", "CreateFileW", "Velkin"}, "say which call of CreateFileW"},
+                      Bad{{"--fail", "CreateFileW:0", "Velkin"}, "counting from 1"},
+                      Bad{{"--fail", "CreateFileW:-2", "Velkin"}, "counting from 1"},
+                      // What the user typed comes back as one line of plain text, cut short.
+                      Bad{{"--bo\ngus", "Velkin"}, "unknown option --bo\\ngus"},
+                      Bad{{"--\x1b[31mred", "Velkin"}, "unknown option --\\x1b[31mred"},
+                      Bad{{"--code-page", "12\r52", "Velkin"}, "\"12\\r52\""},
+                      Bad{{"--absent", "\xff\xfe", "Velkin"}, "\"\\xff\\xfe\""},
+                      Bad{{"--" + std::string(300, 'x'), "Velkin"}, "--" + std::string(198, 'x') + "… (terminal-sim"}));
+
+TEST(RunnerOptions, ARefusalMayNameOneControlCode) {
+    auto parsed = ParseRunnerOptions({"--refuse", "FIO1:0xF0072120", "--refuse", "HAL:0x01013F00", "--refuse", "GPR1:",
+                                      "--refuse", "GPR1:4026999112", "Tarnell"});
+    auto* o = std::get_if<RunnerOptions>(&parsed);
+    ASSERT_TRUE(o) << std::get<std::string>(parsed);
+    using Codes = std::set<uint32_t>;
+    EXPECT_EQ(o->config.refusing, (std::map<std::string, Codes>{
+                                      {"FIO1:", Codes{0xF0072120}}, {"HAL", Codes{0x01013F00}}, {"GPR1:", Codes{}}}))
+        << "a refusal of every request stays one whatever codes come after";
+}
+
+TEST(RunnerOptions, FailTakesACallAndWhichOfItsCalls) {
+    auto parsed = ParseRunnerOptions({"--fail", "CreateFileW:2", "--fail=Store:1", "Velkin"});
+    auto* o = std::get_if<RunnerOptions>(&parsed);
+    ASSERT_TRUE(o) << std::get<std::string>(parsed);
+    EXPECT_EQ(o->config.failCalls, (std::vector<std::pair<std::string, uint64_t>>{{"CreateFileW", 2}, {"Store", 1}}));
+}
 
 TEST(RunnerOptions, EveryDriverOfTheTerminalCanBeAbsentOrRefusing) {
     auto parsed = ParseRunnerOptions({"--absent", "GPR1:", "--absent", "SDH1:", "--refuse", "BKL1:", "--refuse", "FIO1:",
@@ -81,7 +113,9 @@ TEST(RunnerOptions, EveryDriverOfTheTerminalCanBeAbsentOrRefusing) {
     auto* o = std::get_if<RunnerOptions>(&parsed);
     ASSERT_TRUE(o) << std::get<std::string>(parsed);
     EXPECT_EQ(o->config.absent, (std::set<std::string>{"GPR1:", "SDH1:", "HAL"}));
-    EXPECT_EQ(o->config.refusing, (std::set<std::string>{"BKL1:", "FIO1:"}));
+    using Codes = std::set<uint32_t>;
+    EXPECT_EQ(o->config.refusing, (std::map<std::string, Codes>{{"BKL1:", Codes{}}, {"FIO1:", Codes{}}}))
+        << "no codes listed: every request";
 }
 
 TEST(RunnerOptions, NoProgramMeansTheHomeScreen) {
@@ -97,7 +131,7 @@ TEST(RunnerOptions, StatusTakesTheStateTheCodePageAndAnIdToStore) {
     auto* o = std::get_if<RunnerOptions>(&parsed);
     ASSERT_TRUE(o) << std::get<std::string>(parsed);
     EXPECT_TRUE(o->status);
-    EXPECT_TRUE(o->deviceId);
+    EXPECT_TRUE(o->config.deviceId);
     EXPECT_EQ(o->program, "");
 }
 

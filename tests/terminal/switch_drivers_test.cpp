@@ -13,6 +13,7 @@ namespace test {
 namespace {
 
 using terminal::BacklightDriver;
+using terminal::CountSetting;
 using terminal::LevelSetting;
 using terminal::PowerSetting;
 using terminal::PowerSwitchDriver;
@@ -74,6 +75,16 @@ protected:
         ce::System::Reset();
         ASSERT_FALSE(dir.Ensure());
     }
+    // Why the setting in `file` can't be used, if it can't.
+    std::optional<std::string> LoadError(const std::string& file) const {
+        auto error = [](auto loaded) -> std::optional<std::string> {
+            if (auto* e = std::get_if<std::string>(&loaded)) return *e;
+            return std::nullopt;
+        };
+        if (file == "backlight-level") return error(LevelSetting(dir, file).Load());
+        if (file == "suspend-count") return error(CountSetting(dir, file).Load());
+        return error(PowerSetting(dir, file).Load());
+    }
     TempDir root;
     StateDir dir{root / "state"};
 };
@@ -99,12 +110,12 @@ TEST_F(SettingsTest, AcceptedRequestsAreStoredAsReadableLines) {
 
 TEST_F(SettingsTest, ARequestWhoseSettingCannotBeStoredIsRefusedAndChangesNothing) {
     PowerSetting power(dir, "wlan-power");
-    // A folder where the new file would go makes the write fail, even for root.
-    ASSERT_EQ(mkdir(dir.FilePath("wlan-power.new").c_str(), 0755), 0);
+    ASSERT_FALSE(power.Save(false));
+    ce::System::Get().faults.FailCall("Store", 1);
     PowerSwitchDriver wlan("SDH1:", PowerSwitchDriver::kWlanPowerOn, PowerSwitchDriver::kWlanPowerOff, false, &power);
     EXPECT_FALSE(wlan.IOControl(1, PowerSwitchDriver::kWlanPowerOn, nullptr, 0, nullptr, 0, nullptr));
     EXPECT_FALSE(wlan.on());
-    EXPECT_EQ(std::get<bool>(power.Load()), false);
+    EXPECT_EQ(ReadFile(dir.FilePath("wlan-power")), "off\n");
 }
 
 TEST_F(SettingsTest, ADamagedSettingIsReportedAndLeftAsItIs) {
@@ -112,17 +123,37 @@ TEST_F(SettingsTest, ADamagedSettingIsReportedAndLeftAsItIs) {
         const char* file;
         std::string content;
     };
-    for (const Damage& d : {Damage{"gprs-power", "ON\n"}, Damage{"gprs-power", ""}, Damage{"backlight-level", "-1\n"},
-                            Damage{"backlight-level", "4294967296\n"}, Damage{"backlight-level", "20 \n"},
-                            Damage{"backlight-level", "\n"}}) {
+    for (const Damage& d :
+         {Damage{"gprs-power", "ON\n"}, Damage{"gprs-power", ""}, Damage{"gprs-power", "on\n\n"},
+          Damage{"backlight-level", "-1\n"}, Damage{"backlight-level", "4294967296\n"}, Damage{"backlight-level", "20 \n"},
+          Damage{"backlight-level", "\n"}, Damage{"suspend-count", "garbage\n"}, Damage{"suspend-count", "-7\n"},
+          Damage{"suspend-count", "12abc\n"}, Damage{"suspend-count", "+5\n"}, Damage{"suspend-count", ""},
+          Damage{"suspend-count", "9223372036854775808\n"}, Damage{"suspend-count", "99999999999999999999\n"}}) {
         WriteFile(dir.FilePath(d.file), d.content);
-        std::string error = std::string(d.file) == "gprs-power"
-                                ? std::get<std::string>(PowerSetting(dir, d.file).Load())
-                                : std::get<std::string>(LevelSetting(dir, d.file).Load());
-        EXPECT_NE(error.find("is damaged"), std::string::npos) << error;
-        EXPECT_NE(error.find(dir.FilePath(d.file)), std::string::npos) << error;
+        std::optional<std::string> error = LoadError(d.file);
+        ASSERT_TRUE(error) << d.file << " \"" << d.content << "\" was taken";
+        EXPECT_NE(error->find("is damaged"), std::string::npos) << *error;
+        EXPECT_NE(error->find(dir.FilePath(d.file)), std::string::npos) << *error;
         EXPECT_EQ(ReadFile(dir.FilePath(d.file)), d.content);
     }
+}
+
+TEST_F(SettingsTest, ACountTakesEveryDecimalUpToItsLargestAndStopsThere) {
+    CountSetting count(dir, "suspend-count");
+    for (auto [content, value] : {std::pair<std::string, uint64_t>{"0\n", 0}, {"7", 7}, {"007\n", 7},
+                                  {"9223372036854775807\n", CountSetting::kMax}}) {
+        WriteFile(dir.FilePath("suspend-count"), content);
+        EXPECT_EQ(std::get<uint64_t>(count.Load()), value) << content;
+    }
+    EXPECT_EQ(std::get<uint64_t>(count.Increment()), CountSetting::kMax) << "saturates, never wraps";
+    EXPECT_EQ(ReadFile(dir.FilePath("suspend-count")), "9223372036854775807\n");
+}
+
+TEST_F(SettingsTest, ADamagedCountIsNotCountedOn) {
+    CountSetting count(dir, "suspend-count");
+    WriteFile(dir.FilePath("suspend-count"), "12abc\n");
+    EXPECT_EQ(count.Increment().index(), 1u);
+    EXPECT_EQ(ReadFile(dir.FilePath("suspend-count")), "12abc\n");
 }
 
 }  // namespace
