@@ -29,7 +29,9 @@ HANDLE CreateFileW(LPCWSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
     std::u16string name = NameOf(lpFileName);
     auto deviceName = ce::DeviceManager::ParseDeviceName(name);
     ce::StreamDriver* driver = deviceName ? sys.devices.Find(*deviceName) : nullptr;
-    if (!driver) {
+    if (sys.Trip("CreateFileW")) {
+        // The driver is never asked: the kernel could not make the handle.
+    } else if (!driver) {
         SetLastError(ERROR_FILE_NOT_FOUND);
     } else if (DWORD context = driver->Open(dwDesiredAccess, dwShareMode)) {
         result = sys.handles.Insert(std::make_unique<DeviceFile>(driver, *deviceName, context));
@@ -63,7 +65,9 @@ BOOL DeviceIoControl(HANDLE hDevice, DWORD dwIoControlCode, LPVOID lpInBuffer, D
         .Num("outSize", nOutBufferSize);
 
     BOOL result = FALSE;
-    if (!file) {
+    if (sys.Trip("DeviceIoControl")) {
+        // The request never reaches the driver.
+    } else if (!file) {
         SetLastError(ERROR_INVALID_HANDLE);
     } else {
         result = file->driver->IOControl(file->openContext, dwIoControlCode,
@@ -91,6 +95,9 @@ BOOL CloseHandle(HANDLE hObject) {
         }
     }
     if (!result) SetLastError(ERROR_INVALID_HANDLE);
+    // A failure told to happen still releases the handle: the test of the
+    // caller's handling must not leak one itself.
+    if (sys.Trip("CloseHandle")) result = FALSE;
     sys.transcript.Emit(ce::trace::Event("CloseHandle").Handle("handle", hObject).Num("result", result));
     return result;
 }

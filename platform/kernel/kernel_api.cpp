@@ -24,12 +24,14 @@ UINT GetACP(void) { return System::Get().codePages.Ansi(); }
 int WideCharToMultiByte(UINT CodePage, DWORD, LPCWSTR lpWideCharStr, int cchWideChar,
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
                         LPBOOL lpUsedDefaultChar) {
+    if (System::Get().Trip("WideCharToMultiByte")) return 0;
     return System::Get().codePages.ToMultiByte(CodePage, lpWideCharStr, cchWideChar, lpMultiByteStr,
                                                cbMultiByte, lpDefaultChar, lpUsedDefaultChar);
 }
 
 int MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr, int cbMultiByte,
                         LPWSTR lpWideCharStr, int cchWideChar) {
+    if (System::Get().Trip("MultiByteToWideChar")) return 0;
     return System::Get().codePages.ToWide(CodePage, lpMultiByteStr, cbMultiByte, lpWideCharStr,
                                           cchWideChar);
 }
@@ -48,7 +50,9 @@ BOOL KernelIoControl(DWORD dwIoControlCode, LPVOID lpInBuf, DWORD nInBufSize, LP
                      DWORD nOutBufSize, LPDWORD lpBytesReturned) {
     System& sys = System::Get();
     BOOL result = FALSE;
-    if (sys.hal) {
+    if (sys.Trip("KernelIoControl")) {
+        // The HAL is never asked.
+    } else if (sys.hal) {
         result = sys.hal->IoControl(dwIoControlCode, static_cast<const BYTE*>(lpInBuf), nInBufSize,
                                     static_cast<BYTE*>(lpOutBuf), nOutBufSize, lpBytesReturned)
                      ? TRUE

@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "kernel/system.h"
 #include "text/utf.h"
 #include "windows.h"
 
@@ -109,6 +110,7 @@ HRSRC FindResourceW(HMODULE hModule, LPCWSTR lpName, LPCWSTR lpType) {
 }
 
 HICON LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName) {
+    if (ce::System::Get().Trip("LoadIconW")) return nullptr;
     Module& module = Module::Current();
     if (hInstance != module.Instance()) return nullptr;
     return module.LoadIcon(ResId::From(lpIconName));

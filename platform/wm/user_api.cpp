@@ -17,6 +17,7 @@ LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
 
 INT_PTR DialogBoxParamW(HINSTANCE hInstance, LPCWSTR lpTemplateName, HWND hWndParent,
                         DLGPROC lpDialogFunc, LPARAM dwInitParam) {
+    if (ce::System::Get().Trip("DialogBoxParamW")) return -1;
     return Wm().RunDialog(hInstance, lpTemplateName, hWndParent, lpDialogFunc, dwInitParam);
 }
 

@@ -17,7 +17,9 @@ namespace test {
 
 RunResult RunCommand(const std::vector<std::string>& argv, const std::string& input, const std::vector<std::string>& env) {
     int in[2], out[2], err[2];
-    if (pipe(in) || pipe(out) || pipe(err)) return {};
+    // Close-on-exec, so that a command started at the same time from another
+    // thread holds no end of these pipes open.
+    if (pipe2(in, O_CLOEXEC) || pipe2(out, O_CLOEXEC) || pipe2(err, O_CLOEXEC)) return {};
     pid_t pid = fork();
     if (pid == 0) {
         dup2(in[0], 0);
