@@ -53,7 +53,8 @@ void ConsoleFrontEnd::SyncEdits(const WindowManager& screen) {
             if (c->kind != WindowKind::Edit) continue;
             auto it = edits_.find(c->handle);
             if (it == edits_.end())
-                it = edits_.emplace(c->handle, EditField(LayOutControl(*c).w, (c->style & ES_AUTOHSCROLL) != 0)).first;
+                it = edits_.emplace(c->handle, EditField(LayOutControl(*c).w, (c->style & ES_AUTOHSCROLL) != 0, c->textLimit)).first;
+            it->second.SetLimit(c->textLimit);
             if (ToUtf16(it->second.text()) != c->text) it->second.Reset(ToCodePoints(c->text));
         }
     }

@@ -139,6 +139,9 @@ typedef struct _OVERLAPPED OVERLAPPED, *LPOVERLAPPED;
 #define WM_INITDIALOG   0x0110
 #define WM_COMMAND      0x0111
 #define BM_CLICK        0x00F5
+#define EM_LIMITTEXT    0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_GETLIMITTEXT 0x00D5
 #define BN_CLICKED      0
 #define EN_CHANGE       0x0300
 #define ICON_SMALL      0

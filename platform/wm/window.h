@@ -27,11 +27,25 @@ struct Window {
     WNDPROC windowProc = nullptr;   // a subclass procedure, when one is installed
     LONG_PTR userData = 0;
     HICON icons[2] = {nullptr, nullptr};  // ICON_SMALL, ICON_BIG
+    // An edit box's limit on what the user may enter, in UTF-16 units: the
+    // terminal's edit control starts with 30,000; EM_LIMITTEXT changes it.
+    static constexpr size_t kDefaultTextLimit = 30000;
+    static constexpr size_t kLargestTextLimit = 0x7FFFFFFE;  // EM_LIMITTEXT 0
+    size_t textLimit = kDefaultTextLimit;
     bool ended = false;
     INT_PTR result = 0;
 
     bool Visible() const { return (style & WS_VISIBLE) != 0; }
     bool Enabled() const { return (style & WS_DISABLED) == 0; }
+    // What the user's typing leaves of `text` under the limit: the first
+    // textLimit units, never half a surrogate pair.
+    std::u16string WithinLimit(std::u16string text) const {
+        if (text.size() <= textLimit) return text;
+        size_t keep = textLimit;
+        if (keep > 0 && text[keep - 1] >= 0xD800 && text[keep - 1] <= 0xDBFF) --keep;
+        text.resize(keep);
+        return text;
+    }
     bool TabStop() const { return (style & WS_TABSTOP) != 0 && Visible() && Enabled(); }
 };
 

@@ -199,8 +199,9 @@ std::optional<std::string> WindowManager::Apply(Window& dialog, const UserAction
     TraceUser(a);
     switch (a.kind) {
         case K::SetText:
+            // The user's typing: what is past the box's limit is not taken.
             SetFocus(control->handle);
-            SetText(*control, a.text);
+            SetText(*control, control->WithinLimit(a.text));
             Send(dialog.handle, WM_COMMAND, MAKEWPARAM(control->id, EN_CHANGE),
                  reinterpret_cast<LPARAM>(control->handle));
             break;
@@ -259,6 +260,10 @@ LRESULT WindowManager::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lPa
     // The predefined controls.
     if (auto result = TextMessage(*w, message, wParam, lParam)) return *result;
     switch (message) {
+        case EM_LIMITTEXT:
+            if (w->kind == WindowKind::Edit) w->textLimit = wParam ? static_cast<size_t>(wParam) : Window::kLargestTextLimit;
+            return 0;
+        case EM_GETLIMITTEXT: return w->kind == WindowKind::Edit ? static_cast<LRESULT>(w->textLimit) : 0;
         case BM_CLICK:
             if (w->kind == WindowKind::Button && w->parent)
                 Send(w->parent->handle, WM_COMMAND, MAKEWPARAM(w->id, BN_CLICKED),

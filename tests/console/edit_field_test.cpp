@@ -83,4 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
                  U"ABCD", 4}),
     [](const auto& info) { return info.param.name; });
 
+TEST(EditFieldLimit, TypingAndPastingStopAtTheLimitInUtf16Units) {
+    EditField f(20, true, 6);
+    f.Reset(U"ab");
+    EXPECT_TRUE(f.Insert(U"cd\U0001F600e"));  // c d, then a pair (2 units) fills it: e is past it
+    EXPECT_TRUE(f.text() == U"abcd\U0001F600");
+    EXPECT_FALSE(f.Insert(U"x")) << "a full box takes nothing";
+    EXPECT_TRUE(f.Backspace());
+    EXPECT_TRUE(f.Insert(U"xyz"));
+    EXPECT_TRUE(f.text() == U"abcdxy") << "room for two units after the pair went";
+    f.Reset(std::u32string(10, U'p'));
+    EXPECT_EQ(f.text().size(), 10u) << "the program's text is not held back";
+}
+
+TEST(EditFieldLimit, AMillionCharacterPasteScrollsToItsEnd) {
+    EditField f(19, true, 1u << 21);
+    std::u32string paste(1u << 20, U'中');
+    paste.back() = U'z';
+    ASSERT_TRUE(f.Insert(paste));
+    EXPECT_EQ(f.caret(), paste.size());
+    EditField::View v = f.Visible();
+    EXPECT_TRUE(v.text == std::u32string(8, U'中') + U"z") << "the last characters are in view";
+    EXPECT_EQ(v.caretColumn, 17);
+}
+
 }  // namespace

@@ -144,6 +144,57 @@ TEST_F(VelkinDialogTest, AnActionOnAControlTheDialogLacksStopsTheRun) {
     }
 }
 
+// The edit box takes from the user at most its limit, 30,000 units unless the
+// program changes it; what the program sets is not held back.
+class LimitProbe : public ce::FrontEnd {
+public:
+    ce::UserAction NextAction(const ce::WindowManager& screen) override {
+        ce::UserAction a;
+        HWND edit = GetDlgItem(screen.Modals().back().dialog, 1000);
+        switch (step++) {
+            case 0:
+                limitAtStart = SendMessageW(edit, EM_GETLIMITTEXT, 0, 0);
+                a.kind = ce::UserAction::Kind::SetText, a.id = 1000, a.text = std::u16string(30001, u'a');
+                return a;
+            case 1:
+                SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::u16string(40000, u'p').c_str()));
+                programSet = GetWindowTextLengthW(edit);
+                SendMessageW(edit, EM_LIMITTEXT, 5, 0);
+                a.kind = ce::UserAction::Kind::SetText, a.id = 1000, a.text = u"abcd\U0001F600";  // the pair would be units 5 and 6
+                return a;
+            case 2:
+                SendMessageW(edit, EM_LIMITTEXT, 0, 0);
+                limitRaised = SendMessageW(edit, EM_GETLIMITTEXT, 0, 0);
+                a.kind = ce::UserAction::Kind::SetText, a.id = 1000, a.text = std::u16string(1 << 20, u'b');
+                return a;
+            default: return a;
+        }
+    }
+    void Rejected(const ce::UserAction&, const std::string&) override {}
+    void LeftOpen(const std::string&) override {}
+    bool Failed() const override { return false; }
+    int step = 0;
+    LRESULT limitAtStart = 0, limitRaised = 0;
+    int programSet = 0;
+};
+
+TEST_F(VelkinDialogTest, TheEditBoxTakesFromTheUserAtMostItsLimit) {
+    PlugIdentity(Driver::Accepting);
+    LimitProbe probe;
+    sys->windows->SetFrontEnd(&probe);
+    CVelkinDlg dlg;
+    app.m_pMainWnd = &dlg;
+    dlg.DoModal();
+    EXPECT_EQ(probe.limitAtStart, 30000);
+    EXPECT_EQ(probe.programSet, 40000) << "the program's own text is not limited";
+    EXPECT_EQ(probe.limitRaised, 0x7FFFFFFE) << "EM_LIMITTEXT 0 is the largest limit";
+    std::vector<size_t> lengths;
+    for (const Event& e : Only(recorder->events, {"setText"}))
+        if (e.Find("id")->number == 1000) lengths.push_back(e.Find("text")->text.size());
+    EXPECT_EQ(lengths, (std::vector<size_t>{8, 30000, 40000, 4, 1u << 20}))
+        << "the read ID up to its zero bytes; the user's 30,001 cut at 30,000; the program's 40,000; 4, not half a surrogate pair; 1 MiB";
+}
+
 // Reads the dialog's map back through the framework's own accessor.
 struct VelkinDlgMap : CVelkinDlg {
     using CVelkinDlg::GetMessageMap;
