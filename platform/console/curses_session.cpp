@@ -2,6 +2,7 @@
 
 #include <langinfo.h>
 #include <locale.h>
+#include <poll.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
@@ -15,47 +16,13 @@
 #include <ncursesw/curses.h>
 
 #include "console/terminal_view.h"
+#include "console/tty_guard.h"
 
 namespace ce::console {
 
 namespace {
 
 bool g_active = false;
-bool g_haveTermios = false;
-struct termios g_savedTermios;
-
-// What undoes the screen modes we turn on, in escape sequences a signal
-// handler may write: mouse reports, bracketed paste, the hidden cursor,
-// colours, the alternate screen.
-const char kRestoreSequence[] = "\033[?1000l\033[?1002l\033[?1006l\033[?2004l\033[0m\033[?25h\033[?1049l";
-
-// Async-signal-safe: the saved terminal modes and the escape sequences.
-void RestoreFromSignal() {
-    if (!g_active) return;
-    if (g_haveTermios) tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTermios);
-    ssize_t ignored = write(STDOUT_FILENO, kRestoreSequence, sizeof kRestoreSequence - 1);
-    (void)ignored;
-}
-
-void OnFatalSignal(int sig) {
-    RestoreFromSignal();
-    g_active = false;
-    signal(sig, SIG_DFL);
-    raise(sig);
-}
-
-const int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
-
-void InstallSignalHandlers() {
-    for (int sig : kSignals) {
-        struct sigaction sa;
-        std::memset(&sa, 0, sizeof sa);
-        sa.sa_handler = &OnFatalSignal;
-        sigemptyset(&sa.sa_mask);
-        sa.sa_flags = SA_RESETHAND;
-        sigaction(sig, &sa, nullptr);
-    }
-}
 
 void UseUtf8Locale() {
     setlocale(LC_ALL, "");
@@ -130,9 +97,8 @@ std::optional<std::string> CursesSession::Start() {
     const char* term = std::getenv("TERM");
     if (!term || !*term || std::strcmp(term, "dumb") == 0) return std::string("TERM names no terminal that can show the screen");
     UseUtf8Locale();
-    g_haveTermios = tcgetattr(STDIN_FILENO, &g_savedTermios) == 0;
-    // Ours first, so that ncurses leaves the terminating signals to us.
-    InstallSignalHandlers();
+    // Ours first, so that ncurses leaves the terminating and stop signals to us.
+    tty::Install();
     set_escdelay(25);
     if (!newterm(nullptr, stdout, stdin)) return std::string("the terminal \"") + term + "\" is not known to ncurses";
     // No atexit here: a program's exit-time code still uses the screen after
@@ -148,6 +114,8 @@ std::optional<std::string> CursesSession::Start() {
     // Pasted text arrives bracketed, so that it can be taken whole.
     std::fputs("\033[?2004h", stdout);
     std::fflush(stdout);
+    tty::SaveScreenModes();
+    tty::SetActive(true);
     return std::nullopt;
 }
 
@@ -162,14 +130,16 @@ bool CursesSession::Active() { return g_active; }
 
 void CursesSession::End() {
     if (!g_active) return;
+    tty::SetActive(false);
     std::fputs("\033[?2004l", stdout);
     std::fflush(stdout);
     endwin();
     g_active = false;
-    if (g_haveTermios) tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTermios);
+    tty::RestoreUserModes();
 }
 
 void CursesSession::Pause() {
+    tty::SetActive(false);
     std::fputs("\033[?2004l", stdout);
     std::fflush(stdout);
     def_prog_mode();
@@ -182,6 +152,19 @@ void CursesSession::Resume() {
     std::fflush(stdout);
     clearok(curscr, TRUE);
     refresh();
+    tty::SetActive(true);
+}
+
+void CursesSession::TakeBackAfterStop() {
+    // ncurses still believes it has the terminal: leave through it and come
+    // back, so that every mode it set is set again, then draw everything.
+    std::fflush(stdout);
+    endwin();
+    Resume();
+    mousemask(0, nullptr);
+    mousemask(BUTTON1_PRESSED | BUTTON1_CLICKED, nullptr);
+    int shown = curs_set(1);
+    if (shown != ERR) curs_set(shown);
 }
 
 std::pair<int, int> CursesSession::Size() const {
@@ -201,8 +184,16 @@ Input CursesSession::Read(int timeoutMs) {
     wint_t c = 0;
     int got = wget_wch(stdscr, &c);
     if (got == ERR) {
-        // A closed terminal reads as an error at once; a timeout only after waiting.
-        if ((timeoutMs < 0 && errno != EINTR) || !isatty(STDIN_FILENO)) in.kind = Input::Kind::End;
+        // A closed terminal reads as an error at once; a timeout only after
+        // waiting; a signal (a stop and continue among them) interrupts a read.
+        if (tty::ResumePending()) {
+            in.kind = Input::Kind::Resize;
+        } else if (!isatty(STDIN_FILENO)) {
+            in.kind = Input::Kind::End;
+        } else if (timeoutMs < 0) {
+            pollfd fd{STDIN_FILENO, POLLIN, 0};
+            if (poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR | POLLNVAL))) in.kind = Input::Kind::End;
+        }
         return in;
     }
     if (got == KEY_CODE_YES) {
@@ -299,6 +290,7 @@ int CursesSession::Drain() {
 }
 
 void CursesSession::Show(const Canvas& canvas, std::optional<std::pair<int, int>> caret) {
+    if (tty::TakeResumed()) TakeBackAfterStop();
     auto [columns, rows] = Size();
     if (!BigEnough()) {
         werase(stdscr);

@@ -1,6 +1,6 @@
 // The user's text terminal under ncurses: taken over, read, drawn on, and
-// always given back as it was: on a normal exit, an error, SIGINT, SIGTERM,
-// SIGHUP, SIGQUIT and the crash signals.
+// always given back as it was: on a normal exit, an error, and every signal
+// that ends or stops the process (tty_guard.h); taken again after a stop.
 #pragma once
 #include <optional>
 #include <string>
@@ -33,6 +33,8 @@ public:
 
 private:
     CursesSession() = default;
+    // After a stop and continue: the terminal taken again, to be drawn whole.
+    void TakeBackAfterStop();
 };
 
 }  // namespace ce::console

@@ -10,6 +10,7 @@
 
 #include "console/curses_session.h"
 #include "console/terminal_view.h"
+#include "console/tty_guard.h"
 #include "console/text_cells.h"
 #include "sim/status.h"
 #include "text/utf.h"
@@ -47,8 +48,11 @@ std::string Start(CursesSession& session, const SimConfig& config, const std::st
     if (child < 0) {
         ended = "could not start " + name + ": " + std::strerror(errno);
     } else {
+        // A signal that ends the home screen ends the program first.
+        tty::SetChild(child);
         while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
+        tty::SetChild(0);
         if (WIFEXITED(status))
             ended = name + " ended with exit code " + std::to_string(WEXITSTATUS(status)) + ".";
         else if (WIFSIGNALED(status))

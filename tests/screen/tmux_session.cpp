@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <sstream>
 #include <thread>
 
 #include "support/run.h"
@@ -59,6 +60,21 @@ void TmuxSession::Resize(int columns, int rows) {
 }
 
 std::string TmuxSession::Screen() const { return Tmux({"capture-pane", "-p", "-t", "t"})[0]; }
+
+std::string TmuxSession::Format(const std::string& format) const {
+    std::string out = Tmux({"display-message", "-p", "-t", "t", format})[0];
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return out;
+}
+
+int TmuxSession::PanePid() const { return std::atoi(Format("#{pane_pid}").c_str()); }
+
+std::vector<int> TmuxSession::Children(int pid) const {
+    std::vector<int> children;
+    std::istringstream in(ReadFile("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) + "/children"));
+    for (int child; in >> child;) children.push_back(child);
+    return children;
+}
 
 bool TmuxSession::WaitFor(const std::string& text) const {
     return Poll([&] { return Screen().find(text) != std::string::npos; });

@@ -22,6 +22,11 @@ public:
     void Resize(int columns, int rows);
 
     std::string Screen() const;
+    // A tmux format for the pane ("#{alternate_on}"), filled in.
+    std::string Format(const std::string& format) const;
+    // The pid of the process the pane runs (the shell), and of its children.
+    int PanePid() const;
+    std::vector<int> Children(int pid) const;
     // Waits until the screen shows `text` (true) or ten seconds have gone.
     bool WaitFor(const std::string& text) const;
     // Waits until the screen no longer shows `text`.
