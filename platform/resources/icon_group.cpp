@@ -10,7 +10,7 @@ std::optional<std::vector<IconGroupImage>> ParseIconGroup(const std::vector<uint
     if (r.U16() != 1) return std::nullopt;  // 1: icons
     uint16_t count = r.U16();
     std::vector<IconGroupImage> images;
-    for (uint16_t i = 0; i < count; ++i) {
+    for (uint16_t i = 0; i < count && r.ok(); ++i) {
         IconGroupImage im;
         uint8_t w = r.U8(), h = r.U8();
         im.width = w ? w : 256;
