@@ -206,10 +206,13 @@ Scripting a run
 The terminal's drivers
   --absent NAME        the driver NAME is not there: opening it fails
   --refuse NAME        the driver NAME opens but refuses every request
+  --refuse NAME:CODE   it refuses only the control code CODE (hex after 0x, or
+                       decimal) and takes the others:
+                       --refuse FIO1:0xF0072120 refuses the read of the ID
                        NAME is a driver name: FIO1: (the identity driver),
                        GPR1: (the GPRS modem's power), BKL1: (the backlight),
                        SDH1: (the WLAN module's power), or HAL (the power-down
-                       request). Both may be repeated.
+                       request, 0x01013F00). All may be repeated.
   --code-page N        the terminal's ANSI code page (default 936; 1252 and the
                        other Windows code pages the host can convert)
 
@@ -219,24 +222,43 @@ The terminal's state
                        ~/.local/state/terminal-sim). The device ID lives in
                        DIR/device-id (64 bytes), the modem's and the WLAN
                        module's power in DIR/gprs-power and DIR/wlan-power
-                       ("on" or "off"), the backlight in DIR/backlight-level;
-                       all persist from run to run.
+                       ("on" or "off"), the backlight in DIR/backlight-level,
+                       the count of suspends in DIR/suspend-count; all persist
+                       from run to run. Runs on one folder at once take turns
+                       through its lock file DIR/.lock. A file that holds
+                       anything else, or is not a regular file, is damaged:
+                       the run stops with one line and leaves it alone.
   --device-id TEXT     store the ID TEXT, in the code page, zero-filled to 64
-                       bytes, before the program starts
+                       bytes, once the state is found sound, before the
+                       program's dialog opens
   --device-id-hex HEX  the same, given as hex bytes ("414243")
   --status             show what the state holds, device by device (the ID as
                        text in the code page and as hex), and run nothing;
                        status 1 when a file of it is damaged
 
 Testing the program's own failures
+  --fail CALL:N        make the N-th call of CALL fail, as a terminal short of
+                       memory would (0, FALSE, NULL or INVALID_HANDLE_VALUE,
+                       with ERROR_NOT_ENOUGH_MEMORY); CALL is CreateFileW,
+                       DeviceIoControl, CloseHandle (the handle is still
+                       released), KernelIoControl, WideCharToMultiByte,
+                       MultiByteToWideChar, LoadIconW, DialogBoxParamW, or
+                       Store (a driver's or the HAL's store in the state
+                       folder). Calls count from the program's start; may be
+                       repeated. The transcript records each as a fault event.
   --fail-startup       make the framework's start-up (AfxWinInit) fail
 
   --help               this text
 
 Bad input (an unknown option or driver, bad hex, an ID over 64 bytes, an
-unsupported code page, an unreadable file, a malformed script line) is
-reported in one line on standard error with status 2, and the state is left
-untouched. Otherwise the status is the program's exit code.
+unsupported code page, an unreadable file, a program that cannot start, a
+malformed script line, a script over 16 MiB or a line over 1 MiB, a damaged
+state file) is reported in one line on standard error with status 2, quoting
+at most 200 characters of it with control characters escaped, and the state
+is left untouched. A reader of the account or transcript that goes away ends
+only that output, with one line; the run goes on to its power-down.
+Otherwise the status is the program's exit code. A signal that ends or stops
+the screen gives the terminal back first.
 
 Example:
   terminal-sim --refuse FIO1: --script - Velkin <<'EOF'
