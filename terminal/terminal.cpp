@@ -4,6 +4,7 @@
 
 #include "drivers/refusing_driver.h"
 #include "kernel/system.h"
+#include "text/excerpt.h"
 
 namespace terminal {
 
@@ -52,7 +53,7 @@ void Terminal::Plug(const std::string& name, ce::StreamDriver& driver) {
     if (config_.absent.count(name)) return;
     ce::StreamDriver* plugged = &driver;
     if (auto refused = config_.refusing.find(name); refused != config_.refusing.end()) {
-        wrappers_.push_back(std::make_unique<RefusingDriver>(driver, std::set<DWORD>(refused->second.begin(), refused->second.end())));
+        wrappers_.push_back(std::make_unique<RefusingDriver>(driver, refused->second));
         plugged = wrappers_.back().get();
     }
     // "FIO1:" is prefix FIO, index 1.
@@ -70,7 +71,7 @@ std::optional<std::string> Terminal::PowerOn() {
     const TerminalState& s = std::get<TerminalState>(loaded);
     if (s.createdFactoryId)
         std::fprintf(stderr, "terminal: no device ID stored in %s yet: the terminal starts with the factory ID \"%s\"\n",
-                     state_.path().c_str(), reinterpret_cast<const char*>(DeviceIdStore::Factory().data()));
+                     ce::text::Excerpt(state_.path()).c_str(), reinterpret_cast<const char*>(DeviceIdStore::Factory().data()));
 
     identity_ = std::make_unique<IdentityDriver>(s.id, &deviceIds_);
     Plug("FIO1:", *identity_);
@@ -85,9 +86,8 @@ std::optional<std::string> Terminal::PowerOn() {
 
     if (!config_.absent.count("HAL")) {
         auto refused = config_.refusing.find("HAL");
-        hal_ = std::make_unique<TerminalHal>(
-            refused != config_.refusing.end(), &suspendCount_,
-            refused == config_.refusing.end() ? std::set<DWORD>() : std::set<DWORD>(refused->second.begin(), refused->second.end()));
+        bool refusing = refused != config_.refusing.end();
+        hal_ = std::make_unique<TerminalHal>(refusing, &suspendCount_, refusing ? refused->second : std::set<DWORD>());
         sys.hal = hal_.get();
     }
     sys.failFrameworkStartup = config_.failFrameworkStartup;
