@@ -28,6 +28,10 @@ INT_PTR CDialog::DoModal() {
     HINSTANCE instance = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     INT_PTR result = ::DialogBoxParamW(instance, m_lpszTemplateName, parent, &CDialog::DialogProc,
                                        reinterpret_cast<LPARAM>(this));
+    // A dialog that could not be created never had a window whose
+    // destruction would let go of it: no main window may outlive DoModal
+    // pointing at this object, which is usually a local of InitInstance.
+    if (CWinThread* thread = AfxGetThread(); thread && thread->m_pMainWnd == this) thread->m_pMainWnd = nullptr;
     AfxPurgeTemporaryWindows();
     return result;
 }

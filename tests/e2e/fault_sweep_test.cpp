@@ -168,7 +168,7 @@ class FaultSweep : public ::testing::TestWithParam<Scenario> {};
 TEST_P(FaultSweep, EveryCallFailingInTurnEndsAsTheProgramsCodeSays) {
     const Scenario& s = GetParam();
     int runs = 0;
-    for (const std::string& call : {"CreateFileW", "DeviceIoControl", "CloseHandle", "KernelIoControl", "WideCharToMultiByte",
+    for (std::string call : {"CreateFileW", "DeviceIoControl", "CloseHandle", "KernelIoControl", "WideCharToMultiByte",
                                     "MultiByteToWideChar", "LoadIconW", "DialogBoxParamW", "Store"}) {
         for (int n = 1;; ++n) {
             std::string failure = call + ":" + std::to_string(n);
@@ -203,7 +203,9 @@ TEST_P(FaultSweep, EveryCallFailingInTurnEndsAsTheProgramsCodeSays) {
                 ASSERT_FALSE(shown.empty());
                 EXPECT_TRUE(MatchesSequence({shown[0]}, {Expect("setText").Num("id", 1000).Text("text", o.shows)}));
             }
-            if (!s.file.empty()) EXPECT_EQ(ReadFile(state / s.file), o.stored ? s.after : s.before);
+            if (!s.file.empty()) {
+                EXPECT_EQ(ReadFile(state / s.file), o.stored ? s.after : s.before);
+            }
             EXPECT_EQ(ReadFile(state / "suspend-count"), o.counted ? "1\n" : "");
         }
     }

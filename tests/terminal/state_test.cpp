@@ -135,10 +135,11 @@ TEST_P(HostileFile, IsNeitherFollowedNorWaitedOn) {
     WriteFile(outside, "precious");
     std::string at = Path(p.at);
     std::string kind = p.as;
-    if (kind == "symlink") ASSERT_EQ(symlink(outside.c_str(), at.c_str()), 0);
-    if (kind == "hardlink") ASSERT_EQ(link(outside.c_str(), at.c_str()), 0);
-    if (kind == "fifo") ASSERT_EQ(mkfifo(at.c_str(), 0644), 0);
-    if (kind == "folder") ASSERT_EQ(mkdir(at.c_str(), 0755), 0);
+    int planted = kind == "symlink"    ? symlink(outside.c_str(), at.c_str())
+                  : kind == "hardlink" ? link(outside.c_str(), at.c_str())
+                  : kind == "fifo"     ? mkfifo(at.c_str(), 0644)
+                                       : mkdir(at.c_str(), 0755);
+    ASSERT_EQ(planted, 0) << "cannot plant " << p.as;
 
     DeviceIdStore ids(dir);
     auto error = ids.Save(Filled(0x41));

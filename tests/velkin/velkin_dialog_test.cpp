@@ -144,6 +144,13 @@ TEST_F(VelkinDialogTest, AnActionOnAControlTheDialogLacksStopsTheRun) {
     }
 }
 
+TEST_F(VelkinDialogTest, ADialogThatCannotBeCreatedLeavesNoMainWindowBehind) {
+    PlugIdentity(Driver::Accepting);
+    sys->faults.FailCall("DialogBoxParamW", 1);
+    EXPECT_EQ(Run(""), -1);
+    EXPECT_EQ(mainWndAfter, nullptr) << "m_pMainWnd still points at the dialog, a local about to go";
+}
+
 // The edit box takes from the user at most its limit, 30,000 units unless the
 // program changes it; what the program sets is not held back.
 class LimitProbe : public ce::FrontEnd {
