@@ -28,10 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     BOOL usedDefault = FALSE;
     int n = pages.ToMultiByte(cp, text.data(), static_cast<int>(text.size()), bytes.data(), room, nullptr, &usedDefault);
     if (n < 0 || (room > 0 && n > room) || bytes[room] != 'Z') std::abort();
-    // A text taken whole, with no character replaced, decodes back to itself;
-    // but for 1258 (Vietnamese), which writes a precomposed letter as its
-    // base and a combining mark, and so decodes to the decomposed form.
-    if (room > 0 && n > 0 && !usedDefault && cp != 1258) {
+    // A text taken whole, with no character replaced, decodes back to itself.
+    if (room > 0 && n > 0 && !usedDefault) {
         std::vector<WCHAR> back(n + 1);
         int m = pages.ToWide(cp, bytes.data(), n, back.data(), static_cast<int>(back.size()));
         if (m != static_cast<int>(text.size()) || !std::equal(text.begin(), text.end(), back.begin())) std::abort();

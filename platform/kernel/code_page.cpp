@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace ce {
 
@@ -69,6 +70,33 @@ public:
     Iconv decode;
 };
 
+namespace {
+
+// Decodes the next character at bytes[i]: the shortest sequence that
+// decodes, one byte, then a lead byte with its trail bytes; an undecodable
+// byte becomes U+FFFD. How many bytes it took; `units` gets its UTF-16LE.
+size_t DecodeNext(CodePageConverter& converter, const char* bytes, size_t count, size_t i, std::string& units) {
+    for (size_t len = 1; len <= 4 && i + len <= count; ++len) {
+        int err = converter.decode.Convert(bytes + i, len, units);
+        if (err == 0) return len;
+        if (err != EINVAL) break;
+    }
+    units.assign("\xFD\xFF", 2);
+    return 1;
+}
+
+// Whether `bytes` decode, as ToWide decodes them, to exactly `unit`.
+bool ReadsBackAs(CodePageConverter& converter, const std::string& bytes, std::string_view unit) {
+    std::string all, one;
+    for (size_t i = 0; i < bytes.size();) {
+        i += DecodeNext(converter, bytes.data(), bytes.size(), i, one);
+        all += one;
+    }
+    return all == unit;
+}
+
+}  // namespace
+
 CodePages::CodePages() = default;
 CodePages::~CodePages() = default;
 
@@ -122,8 +150,14 @@ int CodePages::ToMultiByte(UINT codePage, const WCHAR* wide, int wideCount, char
         if (wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < count && wide[i + 1] >= 0xDC00 &&
             wide[i + 1] <= 0xDFFF)
             units = 2;
-        if (converter->encode.Convert(reinterpret_cast<const char*>(wide + i), units * 2, bytes) != 0) {
-            bytes = fallback;  // no mapping in this code page
+        const char* unit = reinterpret_cast<const char*>(wide + i);
+        // No mapping in this code page, or only one way: the host's tables
+        // send some characters to bytes that read back as another (932 takes
+        // U+00AC to the bytes of U+FFE2; 1258 writes a precomposed letter as
+        // its base and a combining mark). Neither is the character itself.
+        if (converter->encode.Convert(unit, units * 2, bytes) != 0 ||
+            !ReadsBackAs(*converter, bytes, std::string_view(unit, units * 2))) {
+            bytes = fallback;
             if (usedDefault) *usedDefault = TRUE;
         }
         i += units;
@@ -150,21 +184,7 @@ int CodePages::ToWide(UINT codePage, const char* bytes, int byteCount, WCHAR* ou
     int written = 0;
     std::string units;
     for (size_t i = 0; i < count;) {
-        // Try the shortest sequence that decodes: one byte, then a lead byte
-        // with its trail bytes. An undecodable byte becomes U+FFFD.
-        size_t used = 0;
-        for (size_t len = 1; len <= 4 && i + len <= count; ++len) {
-            int err = converter->decode.Convert(bytes + i, len, units);
-            if (err == 0) {
-                used = len;
-                break;
-            }
-            if (err != EINVAL) break;
-        }
-        if (used == 0) {
-            units.assign("\xFD\xFF", 2);
-            used = 1;
-        }
+        size_t used = DecodeNext(*converter, bytes, count, i, units);
         i += used;
         int n = static_cast<int>(units.size() / 2);
         if (outCount > 0) {
