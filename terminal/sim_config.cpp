@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "kernel/code_page.h"
+#include "sim/options.h"
 #include "state/state_dir.h"
 #include "text/excerpt.h"
 
@@ -49,15 +50,6 @@ void SetOrClear(const char* name, const std::string& value, bool set) {
         unsetenv(name);
 }
 
-bool ParseInt(const char* text, long min, long max, long& out) {
-    if (!text || !*text) return false;
-    char* end = nullptr;
-    long v = std::strtol(text, &end, 10);
-    if (*end || v < min || v > max) return false;
-    out = v;
-    return true;
-}
-
 // Decimal, or hex after "0x"; digits only, no sign.
 std::optional<uint64_t> ParseUnsigned(const std::string& text, uint64_t max) {
     bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -72,11 +64,6 @@ std::optional<uint64_t> ParseUnsigned(const std::string& text, uint64_t max) {
     return v;
 }
 
-std::string HexCode(uint32_t code) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", code);
-    return text;
-}
 
 std::string DeviceIdHex(const DeviceIdBytes& id) {
     std::string hex;
@@ -86,17 +73,6 @@ std::string DeviceIdHex(const DeviceIdBytes& id) {
         hex += byte;
     }
     return hex;
-}
-
-std::optional<DeviceIdBytes> DeviceIdFromHexDigits(const std::string& hex) {
-    DeviceIdBytes id{};
-    if (hex.size() != 2 * id.size()) return std::nullopt;
-    for (size_t i = 0; i < id.size(); ++i) {
-        auto v = ParseUnsigned("0x" + hex.substr(2 * i, 2), 0xFF);
-        if (!v) return std::nullopt;
-        id[i] = static_cast<uint8_t>(*v);
-    }
-    return id;
 }
 
 }  // namespace
@@ -162,6 +138,12 @@ void SimConfig::Refuse(const std::string& name, std::optional<uint32_t> code) {
         it->second.insert(*code);
 }
 
+std::string SimConfig::CodeText(uint32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", code);
+    return text;
+}
+
 std::string SimConfig::StatePath() const { return stateDir.empty() ? StateDir::DefaultPath() : stateDir; }
 
 void SimConfig::Export() const {
@@ -171,7 +153,7 @@ void SimConfig::Export() const {
     for (const auto& [name, codes] : refusing) {
         std::string prefix = name.back() == ':' ? name : name + ":";
         if (codes.empty()) refusals.push_back(name);
-        for (uint32_t code : codes) refusals.push_back(prefix + HexCode(code));
+        for (uint32_t code : codes) refusals.push_back(prefix + CodeText(code));
     }
     SetOrClear(kRefusing, Join(refusals, [](const std::string& r) { return r; }), !refusals.empty());
     SetOrClear(kCodePage, std::to_string(codePage), true);
@@ -206,22 +188,24 @@ std::variant<SimConfig, std::string> SimConfig::FromEnvironment() {
             if (auto* error = std::get_if<std::string>(&parsed)) return bad(kFail, *error);
             c.failCalls.push_back(std::get<0>(parsed));
         }
-    long v = 0;
     if (const char* cp = std::getenv(kCodePage)) {
-        if (!ParseInt(cp, 1, 65535, v) || !ce::CodePages::Supported(static_cast<unsigned>(v)))
+        auto v = ParseUnsigned(cp, 65535);
+        if (!v || !ce::CodePages::Supported(static_cast<unsigned>(*v)))
             return bad(kCodePage, "not a supported code page: " + ce::text::Excerpt(cp));
-        c.codePage = static_cast<unsigned>(v);
+        c.codePage = static_cast<unsigned>(*v);
     }
     if (const char* hex = std::getenv(kDeviceId)) {
-        c.deviceId = DeviceIdFromHexDigits(hex);
-        if (!c.deviceId) return bad(kDeviceId, "not 64 bytes in hex: " + ce::text::Excerpt(hex));
+        auto id = DeviceIdFromHex(hex);
+        if (auto* error = std::get_if<std::string>(&id)) return bad(kDeviceId, *error);
+        c.deviceId = std::get<DeviceIdBytes>(id);
     }
     for (auto [var, fd] : {std::pair{kScriptFd, &c.scriptFd}, std::pair{kTranscriptFd, &c.transcriptFd},
                            std::pair{kNarrationFd, &c.narrationFd}}) {
         const char* text = std::getenv(var);
         if (!text) continue;
-        if (!ParseInt(text, 0, 1 << 20, v)) return bad(var, "not a file descriptor: " + ce::text::Excerpt(text));
-        *fd = static_cast<int>(v);
+        auto v = ParseUnsigned(text, 1 << 20);
+        if (!v) return bad(var, "not a file descriptor: " + ce::text::Excerpt(text));
+        *fd = static_cast<int>(*v);
     }
     if (const char* fail = std::getenv(kFailStartup)) c.failFrameworkStartup = std::string(fail) == "1";
     return c;

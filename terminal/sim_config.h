@@ -41,6 +41,8 @@ struct SimConfig {
 
     // Makes `name` refuse `code`, or every request; every request wins.
     void Refuse(const std::string& name, std::optional<uint32_t> code);
+    // A control code as it is written in options and messages: "0xF0072120".
+    static std::string CodeText(uint32_t code);
     bool Refuses(const std::string& device) const { return refusing.count(device) > 0; }
     std::string StatePath() const;
     void Export() const;

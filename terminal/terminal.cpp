@@ -100,11 +100,7 @@ std::string Terminal::Behaviour(const std::string& name) const {
     if (refused == config_.refusing.end()) return "";
     if (refused->second.empty()) return " (refuses requests)";
     std::string codes;
-    char code[16];
-    for (uint32_t c : refused->second) {
-        std::snprintf(code, sizeof code, "0x%08X", c);
-        codes += (codes.empty() ? "" : ", ") + std::string(code);
-    }
+    for (uint32_t c : refused->second) codes += (codes.empty() ? "" : ", ") + SimConfig::CodeText(c);
     return " (refuses " + codes + ")";
 }
 

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "e2e/e2e_fixture.h"
+#include "sim_config.h"
 
 namespace test {
 namespace {
@@ -168,8 +169,7 @@ class FaultSweep : public ::testing::TestWithParam<Scenario> {};
 TEST_P(FaultSweep, EveryCallFailingInTurnEndsAsTheProgramsCodeSays) {
     const Scenario& s = GetParam();
     int runs = 0;
-    for (std::string call : {"CreateFileW", "DeviceIoControl", "CloseHandle", "KernelIoControl", "WideCharToMultiByte",
-                                    "MultiByteToWideChar", "LoadIconW", "DialogBoxParamW", "Store"}) {
+    for (const std::string& call : terminal::SimConfig::FailableCalls()) {
         for (int n = 1;; ++n) {
             std::string failure = call + ":" + std::to_string(n);
             SCOPED_TRACE(s.name + " with --fail " + failure);
